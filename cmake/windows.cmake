@@ -1,0 +1,22 @@
+# The Windows builds: real adapters, resources, a static GUI program with a Unicode entry point.
+enable_language(RC)
+add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
+set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+set(CMAKE_LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+add_link_options(-static -static-libgcc -static-libstdc++)
+
+file(GLOB VH_WIN32_SOURCES CONFIGURE_DEPENDS platform/win32/*.cpp)
+list(FILTER VH_WIN32_SOURCES EXCLUDE REGEX ".*/WinMain\\.cpp$")
+add_library(vh_win32 STATIC ${VH_WIN32_SOURCES})
+target_link_libraries(vh_win32 PUBLIC vh_core
+  user32 gdi32 comctl32 shell32 shlwapi advapi32 ole32 oleaut32 uuid wbemuuid wtsapi32 gdiplus)
+
+add_executable(VarnoHotkey WIN32 platform/win32/WinMain.cpp res/VarnoHotkey.rc)
+target_link_options(VarnoHotkey PRIVATE -municode)
+target_link_libraries(VarnoHotkey PRIVATE vh_win32)
+set_source_files_properties(res/VarnoHotkey.rc PROPERTIES OBJECT_DEPENDS
+  "${CMAKE_SOURCE_DIR}/res/VarnoHotkey.manifest;${CMAKE_SOURCE_DIR}/res/resource.h;${CMAKE_SOURCE_DIR}/res/icons/VarnoHotkey.ico;${CMAKE_SOURCE_DIR}/res/icons/NumLockOff.ico;${CMAKE_SOURCE_DIR}/res/icons/NumLockOn.ico")
+
+# Test equipment: stand-ins for the vendor libraries and the companion program, and the driver
+# of the end-to-end tests. Never part of the release.
+add_subdirectory(testbed)

@@ -1,0 +1,29 @@
+// Keeps every debugger-output line.
+#pragma once
+#include <string>
+#include <vector>
+
+#include "platform/ports/DebugOutput.h"
+#include "platform/sim/SimTrace.h"
+
+namespace vh::sim {
+
+class SimDebugOutput : public DebugOutput {
+public:
+    explicit SimDebugOutput(SimTrace& trace) : trace_(trace) {}
+    void Write(const wchar_t* text) override {
+        lines.emplace_back(text);
+        trace_.Add(L"log " + lines.back());
+    }
+    bool Contains(const std::wstring& line) const {
+        for (const auto& l : lines)
+            if (l == line) return true;
+        return false;
+    }
+    std::vector<std::wstring> lines;
+
+private:
+    SimTrace& trace_;
+};
+
+}  // namespace vh::sim
