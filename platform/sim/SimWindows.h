@@ -56,6 +56,7 @@ public:
     SimWindow* FindByTitle(const std::wstring& title);
     const SimTimer* FindTimer(Hwnd hwnd, std::uintptr_t id) const;
     std::size_t QueueLength() const { return queueCount_; }
+    const Message& Queued(std::size_t i) const { return queue_[(queueHead_ + i) % queue_.size()]; }
     bool ModalLoopStarved() const { return starved_; }
     bool ClassRegistered(const std::wstring& name) const { return classes_.count(name) != 0; }
     bool SessionNotificationRegistered(Hwnd hwnd) const { return sessionWindows_.count(hwnd) != 0; }

@@ -1,0 +1,6 @@
+// Counts every allocation of the benchmark process (global operator new is replaced).
+#pragma once
+
+namespace vh::bench {
+long long AllocationCount();
+}
