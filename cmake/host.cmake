@@ -6,7 +6,7 @@ pkg_check_modules(PNG REQUIRED IMPORTED_TARGET libpng)
 
 file(GLOB VH_SIM_SOURCES CONFIGURE_DEPENDS platform/sim/*.cpp)
 add_library(vh_sim STATIC ${VH_SIM_SOURCES})
-target_link_libraries(vh_sim PUBLIC vh_core)
+target_link_libraries(vh_sim PUBLIC vh_core vh_setup)
 
 enable_testing()
 file(GLOB VH_TEST_SOURCES CONFIGURE_DEPENDS tests/*.cpp)
