@@ -23,3 +23,13 @@ set_source_files_properties(res/VarnoHotkey.rc PROPERTIES OBJECT_DEPENDS
 # Test equipment: stand-ins for the vendor libraries and the companion program, and the driver
 # of the end-to-end tests. Never part of the release.
 add_subdirectory(testbed)
+
+# The Setup launcher: kernel, shell and shell-utility libraries only.
+if(EXISTS ${CMAKE_SOURCE_DIR}/setup/SetupLauncher.h)
+  add_executable(Setup WIN32 platform/win32/setup/SetupWinMain.cpp platform/win32/setup/Win32LauncherSystem.cpp
+    setup/Setup.rc)
+  target_link_options(Setup PRIVATE -municode)
+  target_link_libraries(Setup PRIVATE vh_setup kernel32 shell32 shlwapi)
+  set_source_files_properties(setup/Setup.rc PROPERTIES OBJECT_DEPENDS
+    "${CMAKE_SOURCE_DIR}/setup/Setup.manifest;${CMAKE_SOURCE_DIR}/setup/icons/Setup.ico")
+endif()

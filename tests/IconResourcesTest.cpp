@@ -1,8 +1,10 @@
-// The program's icons as checked in under res/icons/, their generator, and the compiled resource
-// script (dialog templates, icon groups, manifest).
+// The icons as checked in (the program's under res/icons/, the Setup launcher's under
+// setup/icons/), their generator, and the compiled resource scripts (dialog templates, icon
+// groups, manifests).
 #include <gtest/gtest.h>
 
 #include <stdlib.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -16,6 +18,8 @@
 #include <iterator>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -25,8 +29,20 @@ namespace fs = std::filesystem;
 
 const fs::path kSourceDir{VH_SOURCE_DIR};
 const fs::path kIconDir = kSourceDir / "res" / "icons";
+const fs::path kSetupIconDir = kSourceDir / "setup" / "icons";
 constexpr std::array<const char*, 3> kIconFiles{"VarnoHotkey.ico", "NumLockOff.ico",
                                                 "NumLockOn.ico"};
+constexpr const char* kSetupIconFile = "Setup.ico";
+
+// Every checked-in icon, relative to the source tree.
+std::vector<fs::path> AllIconPaths() {
+    std::vector<fs::path> paths;
+    for (const char* name : kIconFiles) {
+        paths.push_back(fs::path("res") / "icons" / name);
+    }
+    paths.push_back(fs::path("setup") / "icons" / kSetupIconFile);
+    return paths;
+}
 constexpr std::array<int, 6> kIconSizes{16, 32, 48, 64, 128, 256};
 
 Bytes ReadBytes(const fs::path& path) {
@@ -162,9 +178,9 @@ std::vector<IcoImage> LoadIcon(const char* name) {
 // --- the checked-in icons ------------------------------------------------------------------
 
 TEST(IconResources, EveryIconHoldsSixSizesOf32BitColourWithAlpha) {
-    for (const char* name : kIconFiles) {
-        SCOPED_TRACE(name);
-        const std::optional<std::vector<IcoImage>> images = ParseIco(ReadBytes(kIconDir / name));
+    for (const fs::path& name : AllIconPaths()) {
+        SCOPED_TRACE(name.string());
+        const std::optional<std::vector<IcoImage>> images = ParseIco(ReadBytes(kSourceDir / name));
         ASSERT_TRUE(images.has_value());
 
         std::vector<int> sizes;
@@ -245,20 +261,66 @@ TEST(IconResources, NumLockOffDiffersFromOnOnlyByARedSignInTheTopRightQuadrant) 
 // --- the generator -------------------------------------------------------------------------
 
 #ifdef VH_ICONGEN
+std::string IcongenCommand(std::initializer_list<fs::path> folders) {
+    std::string command = std::string("\"") + VH_ICONGEN + "\"";
+    for (const fs::path& folder : folders) {
+        command += " \"" + folder.string() + "\"";
+    }
+    return command;
+}
+
 TEST(IconResources, GeneratorReproducesTheCheckedInIconsByteForByte) {
+    // Called as tools/regen-icons.sh calls it: the program's folder, then the launcher's.
     const ScratchDir scratch;
     ASSERT_FALSE(scratch.path().empty());
-    const std::string command =
-        std::string("\"") + VH_ICONGEN + "\" \"" + scratch.path().string() + "\"";
+    const fs::path programDir = scratch.path() / "res" / "icons";
+    const fs::path setupDir = scratch.path() / "setup" / "icons";
+    ASSERT_TRUE(fs::create_directories(programDir) && fs::create_directories(setupDir));
+    const std::string command = IcongenCommand({programDir, setupDir});
     ASSERT_EQ(std::system(command.c_str()), 0) << command;
 
-    for (const char* name : kIconFiles) {
-        SCOPED_TRACE(name);
+    for (const fs::path& name : AllIconPaths()) {
+        SCOPED_TRACE(name.string());
         const Bytes generated = ReadBytes(scratch.path() / name);
-        const Bytes checkedIn = ReadBytes(kIconDir / name);
+        const Bytes checkedIn = ReadBytes(kSourceDir / name);
         ASSERT_FALSE(generated.empty());
         EXPECT_TRUE(generated == checkedIn)
-            << "res/icons is out of date: run tools/regen-icons.sh";
+            << name.parent_path().string() << " is out of date: run tools/regen-icons.sh";
+    }
+    // Nothing of the launcher lands among the program's icons, nor the other way round.
+    EXPECT_FALSE(fs::exists(programDir / kSetupIconFile));
+    EXPECT_EQ(std::distance(fs::directory_iterator(setupDir), fs::directory_iterator()), 1);
+}
+
+TEST(IconResources, GeneratorWithOneFolderWritesAllFourIconsThere) {
+    const ScratchDir scratch;
+    ASSERT_FALSE(scratch.path().empty());
+    const std::string command = IcongenCommand({scratch.path()});
+    ASSERT_EQ(std::system(command.c_str()), 0) << command;
+    for (const fs::path& name : AllIconPaths()) {
+        SCOPED_TRACE(name.string());
+        EXPECT_TRUE(ReadBytes(scratch.path() / name.filename()) == ReadBytes(kSourceDir / name));
+    }
+}
+
+TEST(IconResources, GeneratorRefusesWrongArgumentsAndUnwritableFolders) {
+    const ScratchDir scratch;
+    ASSERT_FALSE(scratch.path().empty());
+    const fs::path missing = scratch.path() / "missing";
+    const struct {
+        std::string command;
+        int exitCode;
+    } cases[] = {
+        {IcongenCommand({}), 2},
+        {IcongenCommand({scratch.path(), scratch.path(), scratch.path()}), 2},
+        {IcongenCommand({missing}), 1},
+        {IcongenCommand({scratch.path(), missing}), 1},
+    };
+    for (const auto& [command, exitCode] : cases) {
+        SCOPED_TRACE(command);
+        const int status = std::system((command + " 2>/dev/null").c_str());
+        ASSERT_TRUE(WIFEXITED(status));
+        EXPECT_EQ(WEXITSTATUS(status), exitCode);
     }
 }
 #endif
@@ -271,9 +333,12 @@ constexpr std::uint32_t kTypeDialog = 5;
 constexpr std::uint32_t kTypeGroupIcon = 14;
 constexpr std::uint32_t kTypeManifest = 24;
 
+constexpr std::uint32_t kTypeVersion = 16;
+
 struct Resource {
-    std::uint32_t type = 0;  // ordinal types and names only; 0 when given as a string
-    std::uint32_t name = 0;
+    std::uint32_t type = 0;  // ordinal types only; 0 when given as a string
+    std::uint32_t name = 0;  // 0 when given as a string
+    std::u16string nameText;  // the name when given as a string ("" for an ordinal)
     Bytes data;
 };
 
@@ -322,10 +387,14 @@ std::vector<Resource> ParseRes(const Bytes& file) {
         }
         Resource resource;
         std::size_t field = at + 8;
-        if (!ReadNameOrOrdinal(file, field, &resource.type) ||
-            !ReadNameOrOrdinal(file, field, &resource.name)) {
+        if (!ReadNameOrOrdinal(file, field, &resource.type)) {
             break;
         }
+        const std::optional<std::u16string> nameText = ReadNameOrOrdinal(file, field, &resource.name);
+        if (!nameText) {
+            break;
+        }
+        resource.nameText = *nameText;
         const std::size_t data = at + headerSize;
         resource.data.assign(file.begin() + static_cast<std::ptrdiff_t>(data),
                              file.begin() + static_cast<std::ptrdiff_t>(data + dataSize));
@@ -344,23 +413,34 @@ const Resource* Find(const std::vector<Resource>& resources, std::uint32_t type,
     return found == resources.end() ? nullptr : &*found;
 }
 
+const Resource* FindNamed(const std::vector<Resource>& resources, std::uint32_t type,
+                          std::u16string_view name) {
+    const auto found = std::find_if(resources.begin(), resources.end(), [&](const Resource& r) {
+        return r.type == type && r.name == 0 && Uppercase(r.nameText) == Uppercase(std::u16string(name));
+    });
+    return found == resources.end() ? nullptr : &*found;
+}
+
+// The resources of a script compiled by windres, its folder as the include path; empty when
+// windres fails.
+std::vector<Resource> CompileScript(const fs::path& script) {
+    const ScratchDir scratch;
+    if (scratch.path().empty()) {
+        return {};
+    }
+    const fs::path output = scratch.path() / script.filename().replace_extension(".res");
+    const std::string command = std::string("\"") + VH_WINDRES + "\" -DUNICODE -I \"" +
+                                script.parent_path().string() + "\" -i \"" + script.string() +
+                                "\" --output-format=res -o \"" + output.string() + "\"";
+    if (std::system(command.c_str()) != 0) {
+        return {};
+    }
+    return ParseRes(ReadBytes(output));
+}
+
 class IconResourcesScript : public testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        const ScratchDir scratch;
-        if (scratch.path().empty()) {
-            return;
-        }
-        const fs::path output = scratch.path() / "VarnoHotkey.res";
-        const fs::path resDir = kSourceDir / "res";
-        const std::string command = std::string("\"") + VH_WINDRES + "\" -DUNICODE -I \"" +
-                                    resDir.string() + "\" -i \"" +
-                                    (resDir / "VarnoHotkey.rc").string() +
-                                    "\" --output-format=res -o \"" + output.string() + "\"";
-        if (std::system(command.c_str()) == 0) {
-            resources_ = ParseRes(ReadBytes(output));
-        }
-    }
+    static void SetUpTestSuite() { resources_ = CompileScript(kSourceDir / "res" / "VarnoHotkey.rc"); }
     static void TearDownTestSuite() { resources_.clear(); }
 
     static std::vector<Resource> resources_;
@@ -448,6 +528,149 @@ TEST_F(IconResourcesScript, IconGroupsHoldSixImagesAndTheManifestAsksForUiAccess
           "name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"",
           "publicKeyToken=\"6595b64144ccf1df\""}) {
         EXPECT_NE(text.find(needle), std::string::npos) << needle;
+    }
+}
+
+// The Setup launcher's script: its icon under two group names, its manifest and version block.
+class IconResourcesSetupScript : public testing::Test {
+protected:
+    static void SetUpTestSuite() { resources_ = CompileScript(kSourceDir / "setup" / "Setup.rc"); }
+    static void TearDownTestSuite() { resources_.clear(); }
+
+    static std::vector<Resource> resources_;
+};
+
+std::vector<Resource> IconResourcesSetupScript::resources_;
+
+TEST_F(IconResourcesSetupScript, BothIconGroupsCarryTheSixImagesOfTheCheckedInIcon) {
+    ASSERT_FALSE(resources_.empty()) << "windres failed on setup/Setup.rc";
+    const std::optional<std::vector<IcoImage>> icon =
+        ParseIco(ReadBytes(kSetupIconDir / kSetupIconFile));
+    ASSERT_TRUE(icon.has_value());
+
+    const struct {
+        const char* label;
+        const Resource* group;
+    } groups[] = {
+        {"IDI_QUENLO", FindNamed(resources_, kTypeGroupIcon, u"IDI_QUENLO")},
+        {"108", Find(resources_, kTypeGroupIcon, 108)},
+    };
+    for (const auto& [label, group] : groups) {
+        SCOPED_TRACE(label);
+        ASSERT_NE(group, nullptr);
+        ASSERT_GE(group->data.size(), 6U);
+        const std::size_t count = U16(group->data, 4);
+        ASSERT_EQ(count, icon->size());
+        ASSERT_EQ(group->data.size(), 6 + 14 * count);
+        for (std::size_t entry = 0; entry < count; ++entry) {
+            SCOPED_TRACE(entry);
+            const std::size_t at = 6 + 14 * entry;
+            EXPECT_EQ(U16(group->data, at + 6), 32U);  // bits a pixel
+            const Resource* image = Find(resources_, kTypeIcon, U16(group->data, at + 12));
+            ASSERT_NE(image, nullptr);
+            EXPECT_TRUE(image->data == (*icon)[entry].data);
+        }
+    }
+}
+
+// One node of a version block: wLength, wValueLength, wType, the key, then the value and the
+// children, each starting on a 4-byte boundary.
+struct VersionNode {
+    std::u16string key;
+    std::size_t valueAt = 0;
+    std::size_t valueLength = 0;  // in bytes for binary values, in characters for text
+    bool text = false;
+    std::vector<VersionNode> children;
+};
+
+std::optional<VersionNode> ParseVersionNode(const Bytes& data, std::size_t at, std::size_t end) {
+    if (at + 6 > end) {
+        return std::nullopt;
+    }
+    const std::size_t nodeEnd = at + U16(data, at);
+    if (nodeEnd > end || nodeEnd < at + 6) {
+        return std::nullopt;
+    }
+    VersionNode node;
+    node.valueLength = U16(data, at + 2);
+    node.text = U16(data, at + 4) == 1;
+    std::size_t cursor = at + 6;
+    const std::optional<std::u16string> key = ReadNameOrOrdinal(data, cursor, nullptr);
+    if (!key) {
+        return std::nullopt;
+    }
+    node.key = *key;
+    cursor = (cursor + 3) & ~static_cast<std::size_t>(3);
+    node.valueAt = cursor;
+    cursor += node.text ? node.valueLength * 2 : node.valueLength;
+    for (cursor = (cursor + 3) & ~static_cast<std::size_t>(3); cursor < nodeEnd;) {
+        const std::optional<VersionNode> child = ParseVersionNode(data, cursor, nodeEnd);
+        if (!child || U16(data, cursor) == 0) {
+            return std::nullopt;
+        }
+        node.children.push_back(*child);
+        cursor = (cursor + U16(data, cursor) + 3) & ~static_cast<std::size_t>(3);
+    }
+    return node;
+}
+
+TEST_F(IconResourcesSetupScript, ManifestRunsAsInvokerAndTheVersionBlockNamesSetupExe) {
+    ASSERT_FALSE(resources_.empty()) << "windres failed on setup/Setup.rc";
+    const Resource* manifest = Find(resources_, kTypeManifest, 1);
+    ASSERT_NE(manifest, nullptr);
+    const std::string text(manifest->data.begin(), manifest->data.end());
+    EXPECT_NE(text.find("level=\"asInvoker\""), std::string::npos);
+    EXPECT_NE(text.find("uiAccess=\"false\""), std::string::npos);
+
+    const Resource* version = Find(resources_, kTypeVersion, 1);
+    ASSERT_NE(version, nullptr);
+    const Bytes& data = version->data;
+    const std::optional<VersionNode> root = ParseVersionNode(data, 0, data.size());
+    ASSERT_TRUE(root.has_value());
+    EXPECT_EQ(root->key, u"VS_VERSION_INFO");
+    ASSERT_EQ(root->valueLength, 52U);                       // VS_FIXEDFILEINFO
+    EXPECT_EQ(U32(data, root->valueAt), 0xFEEF04BDU);         // its signature
+    EXPECT_EQ(U32(data, root->valueAt + 8), 0x00000000U);     // file version 0.0
+    EXPECT_EQ(U32(data, root->valueAt + 12), 0x00000001U);    //              .0.1
+    EXPECT_EQ(U32(data, root->valueAt + 16), 0x00000000U);    // product version 0.0
+    EXPECT_EQ(U32(data, root->valueAt + 20), 0x00000001U);    //                 .0.1
+
+    std::vector<std::pair<std::u16string, std::u16string>> strings;
+    for (const VersionNode& block : root->children) {
+        if (block.key != u"StringFileInfo") {
+            continue;
+        }
+        for (const VersionNode& table : block.children) {
+            for (const VersionNode& entry : table.children) {
+                std::u16string value;
+                for (std::size_t i = 0; i < entry.valueLength; ++i) {
+                    const auto unit = static_cast<char16_t>(U16(data, entry.valueAt + 2 * i));
+                    if (unit == 0) {
+                        break;
+                    }
+                    value.push_back(unit);
+                }
+                strings.emplace_back(entry.key, value);
+            }
+        }
+    }
+    const struct {
+        const char* label;
+        std::u16string key;
+        std::u16string value;
+    } expectations[] = {
+        {"FileDescription", u"FileDescription", u"Setup.exe"},
+        {"OriginalFilename", u"OriginalFilename", u"Setup.exe"},
+        {"ProductName", u"ProductName", u"Setup.exe"},
+        {"FileVersion", u"FileVersion", u"0.0.0.1"},
+        {"ProductVersion", u"ProductVersion", u"0.0.0.1"},
+    };
+    for (const auto& [label, key, value] : expectations) {
+        SCOPED_TRACE(label);
+        const auto found = std::find_if(strings.begin(), strings.end(),
+                                        [&](const auto& pair) { return pair.first == key; });
+        ASSERT_NE(found, strings.end());
+        EXPECT_TRUE(found->second == value);
     }
 }
 #endif

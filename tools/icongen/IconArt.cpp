@@ -3,6 +3,7 @@
 #include "tools/icongen/CairoHandles.h"
 
 #include <algorithm>
+#include <array>
 #include <initializer_list>
 #include <numbers>
 
@@ -165,6 +166,69 @@ void DrawSpeaker(cairo_t* context, int pixelSize) {
     }
 }
 
+// --- Setup launcher icon ------------------------------------------------------------------
+
+constexpr Rgb kCartonTop{0.86, 0.64, 0.36};
+constexpr Rgb kCartonBottom{0.66, 0.45, 0.22};
+constexpr Rgb kFlap{0.93, 0.76, 0.50};
+constexpr Rgb kCartonEdge{0.42, 0.27, 0.12};
+constexpr Rgb kArrowTop{0.36, 0.80, 0.40};
+constexpr Rgb kArrowBottom{0.13, 0.55, 0.22};
+constexpr Rgb kArrowEdge{0.05, 0.30, 0.10};
+
+void Polygon(cairo_t* context, std::initializer_list<std::array<double, 2>> points) {
+    cairo_new_path(context);
+    for (const auto& [x, y] : points) {
+        cairo_line_to(context, x, y);
+    }
+    cairo_close_path(context);
+}
+
+// The carton's body with its two flaps folded out to the sides, its opening at y 0.50.
+void DrawCarton(cairo_t* context, int pixelSize) {
+    const double edgeWidth = StrokeWidth(0.022, 1.0, pixelSize);
+    cairo_set_line_join(context, CAIRO_LINE_JOIN_ROUND);
+    for (const double side : {-1.0, 1.0}) {
+        const double hinge = 0.5 + side * 0.38;
+        const double inner = 0.5 + side * 0.14;
+        const double outer = 0.5 + side * 0.47;
+        Polygon(context, {{hinge, 0.50}, {inner, 0.50}, {0.5 + side * 0.22, 0.38}, {outer, 0.38}});
+        SetColour(context, kFlap);
+        cairo_fill_preserve(context);
+        cairo_set_line_width(context, edgeWidth);
+        SetColour(context, kCartonEdge);
+        cairo_stroke(context);
+    }
+
+    RoundedRectangle(context, 0.12, 0.50, 0.76, 0.44, 0.05);
+    FillVerticalGradient(context, 0.50, 0.94, kCartonTop, kCartonBottom);
+    RoundedRectangle(context, 0.12, 0.50, 0.76, 0.44, 0.05);
+    cairo_set_line_width(context, edgeWidth);
+    SetColour(context, kCartonEdge);
+    cairo_stroke(context);
+
+    // The seam of the folded bottom flaps.
+    cairo_move_to(context, 0.5, 0.78);
+    cairo_line_to(context, 0.5, 0.94);
+    cairo_stroke(context);
+}
+
+// A broad arrow from the top edge down into the carton's opening.
+void DrawDownArrow(cairo_t* context, int pixelSize) {
+    Polygon(context, {{0.40, 0.05}, {0.60, 0.05}, {0.60, 0.40}, {0.78, 0.40}, {0.50, 0.74},
+                      {0.22, 0.40}, {0.40, 0.40}});
+    const PatternPtr gradient{cairo_pattern_create_linear(0, 0.05, 0, 0.74)};
+    cairo_pattern_add_color_stop_rgb(gradient.get(), 0, kArrowTop.red, kArrowTop.green, kArrowTop.blue);
+    cairo_pattern_add_color_stop_rgb(gradient.get(), 1, kArrowBottom.red, kArrowBottom.green,
+                                     kArrowBottom.blue);
+    cairo_set_source(context, gradient.get());
+    cairo_fill_preserve(context);
+    cairo_set_line_join(context, CAIRO_LINE_JOIN_ROUND);
+    cairo_set_line_width(context, StrokeWidth(0.025, 1.0, pixelSize));
+    SetColour(context, kArrowEdge);
+    cairo_stroke(context);
+}
+
 // --- 16-pixel variants ---------------------------------------------------------------------
 // At 16 pixels the scaled drawings blur into blobs, so these are laid out on the pixel grid
 // (coordinates in pixels). The padlock and sign keep their places: the sign stays within the
@@ -236,6 +300,28 @@ void DrawSpeakerSmall(cairo_t* context) {
     cairo_fill(context);
 }
 
+// Carton and arrow on the pixel grid; the flaps shrink to one-pixel ledges.
+void DrawSetupSmall(cairo_t* context) {
+    SetColour(context, kFlap);
+    cairo_rectangle(context, 0, 7, 4, 1);
+    cairo_rectangle(context, 12, 7, 4, 1);
+    cairo_fill(context);
+
+    SetColour(context, kCartonEdge);
+    cairo_rectangle(context, 2, 8, 12, 8);
+    cairo_fill(context);
+    cairo_rectangle(context, 3, 9, 10, 6);
+    FillVerticalGradient(context, 9, 15, kCartonTop, kCartonBottom);
+
+    SetColour(context, kArrowBottom);
+    cairo_rectangle(context, 6, 0, 4, 7);
+    cairo_move_to(context, 3, 7);
+    cairo_line_to(context, 13, 7);
+    cairo_line_to(context, 8, 12);
+    cairo_close_path(context);
+    cairo_fill(context);
+}
+
 void DrawSmallIcon(cairo_t* context, IconDesign design) {
     cairo_save(context);
     cairo_scale(context, 1.0 / 16, 1.0 / 16);
@@ -255,6 +341,9 @@ void DrawSmallIcon(cairo_t* context, IconDesign design) {
         if (design == IconDesign::NumLockOff) {
             DrawProhibitionSignSmall(context);
         }
+        break;
+    case IconDesign::Setup:
+        DrawSetupSmall(context);
         break;
     }
     cairo_restore(context);
@@ -280,6 +369,10 @@ void DrawIcon(cairo_t* context, IconDesign design, int pixelSize) {
         DrawTile(context);
         DrawPadlock(context, pixelSize);
         DrawProhibitionSign(context, pixelSize);
+        break;
+    case IconDesign::Setup:
+        DrawCarton(context, pixelSize);
+        DrawDownArrow(context, pixelSize);
         break;
     }
 }

@@ -1,4 +1,5 @@
-// icongen OUTPUT_DIR: writes VarnoHotkey.ico, NumLockOff.ico and NumLockOn.ico into OUTPUT_DIR.
+// icongen OUTPUT_DIR [SETUP_DIR]: writes VarnoHotkey.ico, NumLockOff.ico and NumLockOn.ico into
+// OUTPUT_DIR and the Setup launcher's Setup.ico into SETUP_DIR (OUTPUT_DIR when not given).
 // The output depends only on this program and the cairo build, so the files can be checked in
 // and compared byte for byte.
 #include "tools/icongen/IconRender.h"
@@ -9,15 +10,20 @@
 
 namespace {
 
+// Which of the two output folders a file goes to.
+enum class Destination { Program, Setup };
+
 struct IconFile {
     const char* name;
     icongen::IconDesign design;
+    Destination destination;
 };
 
 constexpr IconFile kIconFiles[] = {
-    {"VarnoHotkey.ico", icongen::IconDesign::Application},
-    {"NumLockOff.ico", icongen::IconDesign::NumLockOff},
-    {"NumLockOn.ico", icongen::IconDesign::NumLockOn},
+    {"VarnoHotkey.ico", icongen::IconDesign::Application, Destination::Program},
+    {"NumLockOff.ico", icongen::IconDesign::NumLockOff, Destination::Program},
+    {"NumLockOn.ico", icongen::IconDesign::NumLockOn, Destination::Program},
+    {"Setup.ico", icongen::IconDesign::Setup, Destination::Setup},
 };
 
 bool WriteFile(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {
@@ -30,19 +36,22 @@ bool WriteFile(const std::filesystem::path& path, const std::vector<std::uint8_t
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: icongen OUTPUT_DIR\n");
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: icongen OUTPUT_DIR [SETUP_DIR]\n");
         return 2;
     }
-    const std::filesystem::path outputDir = argv[1];
+    const std::filesystem::path programDir = argv[1];
+    const std::filesystem::path setupDir = argc == 3 ? argv[2] : argv[1];
     for (const IconFile& file : kIconFiles) {
         const auto bytes = icongen::RenderIcoFile(file.design);
         if (!bytes) {
             std::fprintf(stderr, "icongen: drawing %s failed\n", file.name);
             return 1;
         }
-        if (!WriteFile(outputDir / file.name, *bytes)) {
-            std::fprintf(stderr, "icongen: cannot write %s\n", (outputDir / file.name).c_str());
+        const std::filesystem::path path =
+            (file.destination == Destination::Setup ? setupDir : programDir) / file.name;
+        if (!WriteFile(path, *bytes)) {
+            std::fprintf(stderr, "icongen: cannot write %s\n", path.c_str());
             return 1;
         }
     }

@@ -1,0 +1,15 @@
+#include "setup/ExitCode.h"
+
+namespace vh {
+
+int MapExitCode(std::int32_t childCode) {
+    if (childCode >= 0) return childCode;
+    switch (childCode) {
+        case -1: return 101;
+        case -3: return 103;
+        case -4: return 104;
+        default: return 102;
+    }
+}
+
+}  // namespace vh
