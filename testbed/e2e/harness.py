@@ -27,11 +27,10 @@ import shlex
 import shutil
 import signal
 import subprocess
-import sys
 import tempfile
 import time
 import unittest
-from dataclasses import dataclass, field
+from dataclasses import dataclass
 from pathlib import Path
 from typing import Callable, Iterable, Optional, Sequence
 
@@ -301,9 +300,8 @@ class WineSession:
     # -- set-up and tear-down ----------------------------------------------------------------
 
     def start(self) -> "WineSession":
-        missing = [p for p in (self.driver_exe,) if not p.exists()]
-        if missing:
-            raise HarnessError(f"missing: {', '.join(map(str, missing))}")
+        if not self.driver_exe.exists():
+            raise HarnessError(f"missing: {self.driver_exe}")
         self.runs_dir.mkdir(parents=True, exist_ok=True)
         self._started = True
         self._start_xvfb()
@@ -313,14 +311,16 @@ class WineSession:
     def _start_xvfb(self) -> None:
         read_end, write_end = os.pipe()
         try:
-            self._xvfb = subprocess.Popen(
-                ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1920x1080x24", "-nolisten", "tcp"],
-                pass_fds=(write_end,),
-                stdin=subprocess.DEVNULL,
-                stdout=subprocess.DEVNULL,
-                stderr=open(self.work_dir / "xvfb.log", "wb"),
-                start_new_session=True,
-            )
+            # -displayfd: Xvfb picks a free display number itself and writes it into the pipe.
+            with open(self.work_dir / "xvfb.log", "wb") as log:
+                self._xvfb = subprocess.Popen(
+                    ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1920x1080x24", "-nolisten", "tcp"],
+                    pass_fds=(write_end,),
+                    stdin=subprocess.DEVNULL,
+                    stdout=subprocess.DEVNULL,
+                    stderr=log,
+                    start_new_session=True,
+                )
             os.close(write_end)
             write_end = -1
             number = b""
@@ -370,13 +370,14 @@ class WineSession:
             raise HarnessError(f"wineboot -i failed ({boot.returncode}), see {self.work_dir / 'wineboot.log'}")
         # The keeper holds a window on the desktop for the whole run, so Wine's desktop process
         # stays up instead of being restarted (with a scenario's stderr) by each program.
-        self._keeper = subprocess.Popen(
-            [self.wine, str(self.driver_exe), "hold", str(6 * 3600 * 1000)],
-            env=self.env(),
-            stdin=subprocess.DEVNULL,
-            stdout=open(self.work_dir / "keeper.log", "wb"),
-            stderr=subprocess.STDOUT,
-        )
+        with open(self.work_dir / "keeper.log", "wb") as log:
+            self._keeper = subprocess.Popen(
+                [self.wine, str(self.driver_exe), "hold", str(6 * 3600 * 1000)],
+                env=self.env(),
+                stdin=subprocess.DEVNULL,
+                stdout=log,
+                stderr=subprocess.STDOUT,
+            )
         if not poll(lambda: self.driver("find", "VhDriverHold").ok, 30, 0.2):
             raise HarnessError("the keeper window did not appear")
 
@@ -439,11 +440,12 @@ class WineSession:
         return completed
 
     def driver(self, *args: object, timeout: Optional[float] = None) -> DriverResult:
-        """Runs vh-driver.exe; timeout defaults to the command's own wait plus a margin."""
+        """Runs vh-driver.exe. The default time limit is a margin plus the longest decimal argument
+        taken as milliseconds (the waits of the commands that wait are given in decimal)."""
         text_args = tuple(str(a) for a in args)
         if timeout is None:
-            waits = [int(a, 0) for a in text_args[1:] if re.fullmatch(r"\d+", a)]
-            timeout = 20 + (max(waits) / 1000 if waits and text_args[0] not in ("post", "send", "key") else 0)
+            waits = [int(a) for a in text_args[1:] if a.isdecimal()]
+            timeout = 20 + max(waits, default=0) / 1000
         completed = self.wine_command([str(self.driver_exe), *text_args], name="driver", timeout=timeout)
         output = completed.stdout
         lines = [parse_driver_line(l) for l in output.splitlines() if "=" in l]
@@ -519,7 +521,7 @@ class WineSession:
 
     def new_run_folder(self, name: str) -> Path:
         """A fresh folder for one program run, named after the scenario."""
-        safe = re.sub(r"[^\w.-]+", "_", name)[-80:]
+        safe = re.sub(r"[^\w.-]+", "_", name)[:120]
         unique, n = safe, 1
         while unique in self._run_names:
             n += 1
@@ -683,6 +685,86 @@ class Program:
 
 
 # --------------------------------------------------------------------------------------------
+# A Windows program started with an exact command line
+
+
+def windows_path(path: Path | str) -> str:
+    """The path as the Windows programs under Wine see it: drive Z: is the Unix root."""
+    return "Z:" + str(Path(path).resolve()).replace("/", "\\")
+
+
+class CommandLineRun:
+    """A Windows program run from its own folder by a batch file of cmd.exe.
+
+    wine builds the Windows command line from its own arguments and quotes only those with blanks,
+    so a command line such as /log "C:\\x\\l.txt" cannot be handed over that way. The batch file
+    holds it exactly as written, after the program's name (".\\Setup.exe", found in the current
+    folder, which is the program's folder). In a batch file cmd waits for every program, GUI ones
+    too, and then writes %ERRORLEVEL% to <name>.exitcode.txt: the exit code as a calling process gets
+    it from GetExitCodeProcess, read as a signed 32-bit number. The debug output of the program and
+    of what it starts lands in <name>.stderr.log."""
+
+    def __init__(self, session: WineSession, exe: Path, arguments: str = "", name: str = "run",
+                 debug: str = BASE_DEBUG):
+        # cmd would expand % and cannot read text beyond ASCII from the batch file reliably.
+        if "%" in arguments or any(not (" " <= c <= "~") for c in arguments):
+            raise HarnessError(f"command line not representable in a batch file: {arguments!r}")
+        self.session = session
+        self.exe = Path(exe)
+        self.folder = self.exe.parent
+        self.arguments = arguments
+        self.name = name
+        self.debug = debug
+        self.batch = self.folder / f"{name}.cmd"
+        self.exit_file = self.folder / f"{name}.exitcode.txt"
+        self.log = DebugLog(self.folder / f"{name}.stderr.log")
+        self.process: Optional[subprocess.Popen] = None
+        self.exit_code: Optional[int] = None
+
+    def start(self) -> "CommandLineRun":
+        self.exit_file.unlink(missing_ok=True)
+        script = f'@echo off\r\n".\\{self.exe.name}" {self.arguments}\r\n>"{self.exit_file.name}" echo %ERRORLEVEL%\r\n'
+        self.batch.write_bytes(script.encode("ascii"))
+        with open(self.folder / f"{self.name}.stdout.log", "wb") as out, open(self.log.path, "wb") as err:
+            self.process = subprocess.Popen(
+                [self.session.wine, "cmd", "/c", self.batch.name],
+                cwd=self.folder,
+                env=self.session.env(self.debug),
+                stdin=subprocess.DEVNULL,
+                stdout=out,
+                stderr=err,
+            )
+        return self
+
+    @property
+    def running(self) -> bool:
+        return self.process is not None and self.process.poll() is None
+
+    def wait(self, timeout: float = EXIT_TIMEOUT) -> Optional[int]:
+        """The program's exit code, or None when it is still running when the time is up."""
+        try:
+            self.process.wait(timeout)
+        except subprocess.TimeoutExpired:
+            return None
+        try:
+            self.exit_code = int(self.exit_file.read_text(encoding="ascii").strip())
+        except (FileNotFoundError, ValueError) as error:
+            raise HarnessError(f"cmd ended ({self.process.returncode}) without an exit code of {self.exe.name}") from error
+        return self.exit_code
+
+    def stop(self) -> None:
+        """Ends cmd if it is still running. The program itself lives on until what it waits for ends
+        or the session is stopped; a scenario that keeps a program waiting must release it."""
+        if self.running:
+            self.process.kill()
+            self.process.wait(10)
+
+    def lines(self) -> list[str]:
+        """Every OutputDebugString text of the program and of the programs it started."""
+        return self.log.lines()
+
+
+# --------------------------------------------------------------------------------------------
 # unittest glue
 
 _session: Optional[WineSession] = None
@@ -742,6 +824,10 @@ class ProgramTestCase(unittest.TestCase):
     def setUpClass(cls):
         cls.session = session()
 
+    def run_name(self, suffix: str = "") -> str:
+        """Class.method of the running test, for its run folders."""
+        return ".".join(self.id().split(".")[-2:]) + suffix
+
     def launch(
         self,
         mask: int | str | None = 0x0401,
@@ -755,7 +841,7 @@ class ProgramTestCase(unittest.TestCase):
         The program is stopped when the test ends, whatever its outcome."""
         self.session.set_feature_mask(mask)
         self.session.set_windows_version(windows)
-        program = Program(self.session, folder or self.session.new_run_folder(self.id()), debug_channels)
+        program = Program(self.session, folder or self.session.new_run_folder(self.run_name()), debug_channels)
         program.write_state(state)
         self.addCleanup(program.stop)
         program.start(wait_window=wait_window)

@@ -97,6 +97,9 @@ def main() -> int:
     except harness.HarnessError as error:
         print(f"error: {error}", file=sys.stderr)
         return 1
+    except KeyboardInterrupt:  # during the set-up, before the program runs
+        print("interrupted", file=sys.stderr)
+        return 130
     finally:
         signal.signal(signal.SIGINT, signal.SIG_IGN)
         signal.signal(signal.SIGTERM, signal.SIG_IGN)

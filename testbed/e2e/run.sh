@@ -8,10 +8,11 @@ set -euo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 build=${VH_BUILD_DIR:-$here/../../build/win64}
-if [[ $# -gt 0 && -d $1 ]]; then
+if [[ $# -gt 0 && ( -d $1 || $1 == */* ) ]]; then
   build=$1
   shift
 fi
+[[ -d $build ]] || { echo "e2e: no build folder $build (build the win64 preset first)" >&2; exit 1; }
 build=$(cd "$build" && pwd)
 
 status=0

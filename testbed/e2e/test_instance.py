@@ -10,7 +10,7 @@ class SingleInstanceTest(ProgramTestCase):
         first = self.launch(debug_channels=["trace+hook"])
         self.assertTrue(poll(first.hook_installs, 15), "the first copy installed no keyboard hook")
 
-        second = Program(self.session, self.session.new_run_folder(self.id() + ".second"), ["trace+hook"])
+        second = Program(self.session, self.session.new_run_folder(self.run_name(".second")), ["trace+hook"])
         self.addCleanup(second.stop)
         second.start(wait_window=False)
         self.assertIsNotNone(second.wait_exit(), "the second copy is still running")
