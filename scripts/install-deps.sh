@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
-  libgtest-dev libgmock-dev libbenchmark-dev libpng-dev libcairo2-dev
+  libgtest-dev libgmock-dev libbenchmark-dev libpng-dev libcairo2-dev libfreetype-dev fonts-dejavu-core
   g++-mingw-w64-i686 g++-mingw-w64-x86-64
   wine64 xvfb xauth x11-apps imagemagick python3
 )
