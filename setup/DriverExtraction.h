@@ -1,29 +1,25 @@
-// Extraction mode: the driver sections of Setup.ini and the copy of their folders.
+// Copying the driver folders that Setup.ini names.
 #pragma once
-#include <string>
-#include <utility>
-#include <vector>
+#include <cstdint>
 
 #include "platform/ports/LauncherSystem.h"
 #include "setup/LauncherState.h"
+#include "setup/SetupLog.h"
 
 namespace vh {
 
-constexpr std::size_t kCopyMessage = 1024;  // messages of the copy step, terminator included
+// Silent, no confirmation, no confirmation for new folders, no error box.
+constexpr std::uint16_t kDriverCopyFlags = 0x0614;
+// ERROR_FILENAME_EXCED_RANGE: the result for a path that does not fit its buffer.
+constexpr int kErrorPathTooLong = 206;
 
-// Splits a terminated-names list of at most `length` characters (the reader's result), never
-// reading past it; a last name cut by the reader is kept as it came.
-std::vector<std::wstring> SplitNameList(const wchar_t* list, std::size_t length);
+// Copies source (a "folder\*" pattern) into the destination folder with the shell copy; the
+// shell's own result, 0 on success. Each path goes into a 260-character buffer ended by two
+// terminators, so a path over 258 characters is refused with kErrorPathTooLong.
+int CopyFolderContents(LauncherSystem& system, const wchar_t* source, const wchar_t* destination);
 
-// Indexes of the keys that pair up: a key containing "ExtractDrvSource" immediately followed by
-// one containing "ExtractDrvDest".
-std::vector<std::pair<std::size_t, std::size_t>> PairDriverKeys(const std::vector<std::wstring>& keys);
-
-// 0 when done, 105 when Setup.ini does not exist.
-int LoadDriverInfo(LauncherSystem& system, LauncherState& state);
-// 0 when every pair was handled, 105 at the first folder that cannot be created or copied.
-int CopyDriverFolders(LauncherSystem& system, LauncherState& state);
-// The shell copy of "source\*" into the destination folder: its own result.
-int CopyFolderContents(LauncherSystem& system, const wchar_t* sourcePattern, const wchar_t* destination);
+// CopyDriverFolders: every pair of every section, in order. 0 when all were handled, 105 at the
+// first destination that cannot be created or copy that fails (both logged).
+int CopyDriverFolders(LauncherSystem& system, SetupLog& log, const LauncherState& state);
 
 }  // namespace vh

@@ -2,9 +2,9 @@
 
 namespace vh {
 
-int MapExitCode(std::int32_t childCode) {
-    if (childCode >= 0) return childCode;
-    switch (childCode) {
+int MapExitCode(std::int32_t childExitCode) {
+    if (childExitCode >= 0) return childExitCode;
+    switch (childExitCode) {
         case -1: return 101;
         case -3: return 103;
         case -4: return 104;

@@ -1,27 +1,21 @@
-// The launcher's state for one run.
+// The launcher's state for its one run.
 #pragma once
 #include <cstdint>
-#include <string>
 #include <vector>
 
-#include "setup/SetupText.h"
+#include "setup/DriverSection.h"
+#include "setup/ExitCode.h"
+#include "setup/PathBuffer.h"
 
 namespace vh {
 
-// One section of Setup.ini other than Utility, with its source and destination pairs.
-struct DriverSection {
-    std::wstring name;
-    std::vector<std::wstring> sources;
-    std::vector<std::wstring> destinations;
-};
-
 struct LauncherState {
-    wchar_t moduleDir[kSetupPath] = {};
-    wchar_t iniPath[kSetupPath] = {};
-    wchar_t logPath[kSetupPath] = {};
-    wchar_t extractRoot[kSetupPath] = {};
+    PathBuffer moduleDir;  // the launcher's folder; in setup mode then the utility setup program
+    PathBuffer iniPath;    // moduleDir\Setup.ini
+    wchar_t logPath[kMaxPath] = {};      // empty: no log file
+    wchar_t extractRoot[kMaxPath] = {};  // destination root of extraction mode
     std::vector<DriverSection> driverSections;
-    std::int32_t childExitCode = -2;
+    std::int32_t childExitCode = kNoChildExitCode;
 };
 
 }  // namespace vh

@@ -4,40 +4,51 @@
 
 namespace vh {
 
-std::vector<std::uint8_t> EncodeLogEntry(const LocalTime& time, std::wstring_view message) {
-    // The stamp is formatted on its own so that a message of any length is written whole.
-    wchar_t stamp[64];
-    FormatW(stamp, L"%d/%d/%d %d:%d:%d ", time.year, time.month, time.day, time.hour, time.minute, time.second);
-    std::vector<std::uint8_t> bytes;
-    bytes.reserve(message.size() + 32);
-    auto put = [&bytes](wchar_t c) {
+namespace {
+// The longest message (the copy step's 1024-character buffer) plus the longest stamp and the line
+// feed; a longer message is cut at the end of the entry.
+constexpr std::size_t kEntryCapacity = 1024 + 64;
+}  // namespace
+
+std::string EncodeLogText(std::wstring_view text) {
+    std::string bytes;
+    bytes.reserve(text.size() + 16);
+    for (const wchar_t c : text) {
+        const std::uint32_t code = static_cast<std::uint32_t>(c);
         if (c == L'\n') {
-            bytes.push_back('\r');
-            bytes.push_back('\n');
+            bytes += "\r\n";
+        } else if (code <= 0xFF) {
+            bytes += static_cast<char>(code);
         } else {
-            bytes.push_back(static_cast<unsigned>(c) <= 0xFF ? static_cast<std::uint8_t>(c) : '?');
+            // A character beyond 16 bits (only where wchar_t has 32) is two UTF-16 units on
+            // Windows, so two marks.
+            bytes += (code >> 16) != 0 ? "??" : "?";
         }
-    };
-    for (const wchar_t* p = stamp; *p; ++p) put(*p);
-    for (wchar_t c : message) put(c);
-    put(L'\n');
+    }
     return bytes;
 }
 
-void WriteLog(LauncherSystem& system, const wchar_t* logPath, const wchar_t* message) {
-    if (!logPath || !logPath[0]) {
-        system.DebugOutput(message);
+void SetupLog::Write(const wchar_t* message) {
+    if (!message) message = L"";
+    if (!logPath_ || !*logPath_) {
+        system_.DebugOutput(message);
         return;
     }
-    const Handle file = system.OpenLogFile(logPath);
+    const Handle file = system_.OpenLogFile(logPath_);
     if (file == kNoHandle) {
-        system.DebugOutput(message);
+        system_.DebugOutput(message);
         return;
     }
-    system.DebugOutput(L"*******Open file success***********");
-    const std::vector<std::uint8_t> entry = EncodeLogEntry(system.GetLocalTime(), message);
-    system.WriteLogFile(file, entry.data(), static_cast<std::uint32_t>(entry.size()));
-    system.CloseLogFile(file);
+    system_.DebugOutput(L"*******Open file success***********");
+
+    const LocalTime now = system_.GetLocalTime();
+    wchar_t entry[kEntryCapacity];
+    const std::size_t length = FormatW(entry, L"%d/%d/%d %d:%d:%d %s\n", now.year, now.month, now.day, now.hour,
+                                       now.minute, now.second, message);
+    const std::string bytes = EncodeLogText(std::wstring_view(entry, length));
+    system_.WriteLogFile(file, reinterpret_cast<const std::uint8_t*>(bytes.data()),
+                         static_cast<std::uint32_t>(bytes.size()));
+    system_.CloseLogFile(file);
 }
 
 }  // namespace vh

@@ -1,18 +1,29 @@
-// The launcher's log: the debugger output, or one entry per call appended to the log file.
+// The launcher's log: a file named by "/log", or the debugger output when there is none or it
+// cannot be opened.
 #pragma once
-#include <cstdint>
+#include <string>
 #include <string_view>
-#include <vector>
 
 #include "platform/ports/LauncherSystem.h"
 
 namespace vh {
 
-// One log-file entry: "Y/M/D h:m:s message\n" as single bytes, characters above 255 as "?",
-// every line feed as CR LF.
-std::vector<std::uint8_t> EncodeLogEntry(const LocalTime& time, std::wstring_view message);
+// The bytes a log text is written as: each character 0..255 as that byte, any other as "?"
+// (one per UTF-16 unit, so the same on every build), and each line feed as CR LF.
+std::string EncodeLogText(std::wstring_view text);
 
-// An empty logPath, or a log file that cannot be opened, sends the message to the debugger.
-void WriteLog(LauncherSystem& system, const wchar_t* logPath, const wchar_t* message);
+class SetupLog {
+public:
+    // logPath is the launcher's own buffer; an empty path means no log file.
+    SetupLog(LauncherSystem& system, const wchar_t* logPath) : system_(system), logPath_(logPath) {}
+
+    // WriteLog: one entry "year/month/day hour:minute:second message\n", the file opened and
+    // closed around it.
+    void Write(const wchar_t* message);
+
+private:
+    LauncherSystem& system_;
+    const wchar_t* logPath_;
+};
 
 }  // namespace vh

@@ -1,13 +1,16 @@
-// Reading a switch's quoted value from the launcher's command line.
+// Command-line switches of the form  /switch "value".
 #pragma once
-#include <cstddef>
+#include "setup/PathBuffer.h"
 
 namespace vh {
 
-// Finds the first occurrence of the switch text (case-sensitive, anywhere in the line) and takes
-// the text between the next two double quotes as its value. 0 when found and copied, 105 when the
-// switch or a pair of quotes after it is missing (the output is then empty). A value longer than
-// the buffer is cut to capacity - 1 characters.
-int GetSwitchValue(const wchar_t* commandLine, const wchar_t* switchText, wchar_t* output, std::size_t capacity);
+// True when part occurs in text (case-sensitive plain substring search).
+bool ContainsText(const wchar_t* text, const wchar_t* part);
+
+// Finds the first occurrence of switchText in commandLine and copies the text between the next
+// two double quotes after it into value. Returns 0 when a value was copied (it may be empty),
+// 105 when the line is empty, the switch is absent or no pair of quotes follows it; value is then
+// empty. A value longer than 259 characters is cut to its first 259.
+int GetSwitchValue(const wchar_t* commandLine, const wchar_t* switchText, wchar_t (&value)[kMaxPath]);
 
 }  // namespace vh

@@ -1,317 +1,305 @@
-// The Setup launcher against the simulated system.
+// The launcher from start to end on the simulated system: both modes, the log, the exit codes,
+// the single-instance rule, every abort and inputs too long for their buffers.
+#include "setup/SetupLauncher.h"
+
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "platform/sim/SimLauncher.h"
-#include "setup/DriverExtraction.h"
-#include "setup/ExitCode.h"
-#include "setup/SetupLauncher.h"
 #include "setup/SetupLog.h"
-#include "setup/SwitchValue.h"
 
 namespace vh {
 namespace {
 
-const std::wstring kStart = L"\n======== Utility Setup Start ========";
+using Lines = std::vector<std::wstring>;
 
-TEST(SetupExitCode, MapsNegativeCodes) {
-    struct Case {
-        std::int32_t child;
-        int exit;
-    };
-    for (Case c : {Case{0, 0}, Case{7, 7}, Case{105, 105}, Case{-1, 101}, Case{-2, 102}, Case{-3, 103}, Case{-4, 104},
-                   Case{-5, 102}, Case{static_cast<std::int32_t>(0xC0000005u), 102}})
-        EXPECT_EQ(MapExitCode(c.child), c.exit) << c.child;
+constexpr const wchar_t* kStart = L"\n======== Utility Setup Start ========";
+constexpr const wchar_t* kOpened = L"*******Open file success***********";
+constexpr const wchar_t* kLog = L"C:\\Temp\\Setup.log";
+constexpr const wchar_t* kWithLog = L"/log \"C:\\Temp\\Setup.log\"";
+constexpr const char* kUtilityIni = "[Utility]\nName=Utility\\UtilSetup.exe\n";
+constexpr const wchar_t* kUtility = L"C:\\Setup\\Utility\\UtilSetup.exe";
+
+std::wstring EndEntry(int code) {
+    return L"Setup error code = " + std::to_wstring(code) + L".\n======== Utility Setup End ========";
 }
 
-struct SwitchCase {
-    const wchar_t* line;
-    const wchar_t* switchText;
-    int result;
-    const wchar_t* value;
-};
-
-class SetupSwitch : public ::testing::TestWithParam<SwitchCase> {};
-
-TEST_P(SetupSwitch, TakesTheFirstQuotedTextAfterTheSwitch) {
-    wchar_t value[260] = L"junk";
-    EXPECT_EQ(GetSwitchValue(GetParam().line, GetParam().switchText, value, 260), GetParam().result);
-    EXPECT_EQ(std::wstring(value), GetParam().value);
+// The log file bytes of these messages, all written at the simulation's fixed time.
+std::string LogBytes(const Lines& messages) {
+    std::string bytes;
+    for (const std::wstring& m : messages) bytes += "2016/3/9 14:5:2 " + EncodeLogText(m) + "\r\n";
+    return bytes;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Lines, SetupSwitch,
-    ::testing::Values(SwitchCase{L"/log \"C:\\l.txt\"", L"/log", 0, L"C:\\l.txt"},
-                      SwitchCase{L"/log \"a\" /log \"b\"", L"/log", 0, L"a"},                      // first occurrence
-                      SwitchCase{L"/x \"/log here\" \"v\"", L"/log", 0, L" "},  // inside a value: the blank between
-                      SwitchCase{L"/logfile \"f\"", L"/log", 0, L"f"},                               // prefix of a word
-                      SwitchCase{L"/log C:\\l.txt", L"/log", 105, L""},                              // no quotes
-                      SwitchCase{L"/log \"C:\\l.txt", L"/log", 105, L""},                           // one quote
-                      SwitchCase{L"/log \"\"", L"/log", 0, L""},                                     // empty value
-                      SwitchCase{L"/extractdrivers \"D:\\\"", L"/ExtractDrivers", 105, L""},        // case matters
-                      SwitchCase{L"", L"/log", 105, L""}));
-
-TEST(SetupSwitch, LongValueIsCut) {
-    const std::wstring line = L"/log \"" + std::wstring(1000, L'x') + L"\"";
-    wchar_t value[260];
-    EXPECT_EQ(GetSwitchValue(line.c_str(), L"/log", value, 260), 0);
-    EXPECT_EQ(std::wstring(value), std::wstring(259, L'x'));
-}
-
-TEST(SetupLog, EntryBytes) {
-    const auto bytes = EncodeLogEntry(LocalTime{2016, 3, 9, 14, 5, 2}, kStart);
-    // Every field is a plain decimal: 14:05:02 is stamped 14:5:2.
-    EXPECT_EQ(std::string(bytes.begin(), bytes.end()), "2016/3/9 14:5:2 \r\n======== Utility Setup Start ========\r\n");
-    const auto other = EncodeLogEntry(LocalTime{2026, 12, 31, 0, 0, 9}, L"\u00e9\u20ac a\nb");
-    EXPECT_EQ(std::string(other.begin(), other.end()), "2026/12/31 0:0:9 \xe9? a\r\nb\r\n");
-}
-
-class SetupRun : public ::testing::Test {
-protected:
-    SetupRun() {
-        sim.AddFile(L"C:\\Setup\\Setup.ini", "[Utility]\r\nName=Utility\\Install.exe\r\n");
-        sim.AddFile(L"C:\\Setup\\Utility\\Install.exe", "MZ");
-        sim.AddFolder(L"C:\\Logs");
+// The launcher in C:\Setup beside Setup.ini and the utility setup program; a folder for logs.
+struct LauncherTree {
+    explicit LauncherTree(const char* ini = kUtilityIni) {
+        system.AddFile(L"C:\\Setup\\Setup.exe");
+        if (ini) system.AddFile(L"C:\\Setup\\Setup.ini", ini);
+        system.AddFile(kUtility);
+        system.AddFile(L"C:\\Setup\\Drivers\\Audio\\audio.inf", "audio");
+        system.AddFolder(L"C:\\Temp");
+        system.AddFolder(L"D:\\");
     }
-    int Run(const wchar_t* line) { return RunSetup(sim, line); }
-    std::string Log() const { return sim.FileBytes(L"C:\\Logs\\setup.log"); }
-    sim::SimLauncher sim;
+    sim::SimLauncher system;
 };
 
-TEST_F(SetupRun, SetupModeStartsTheUtilityWithTheWholeLineAndLogs) {
-    sim.childExitCode = 7;
-    const wchar_t* line = L"/log \"C:\\Logs\\setup.log\" /silent \"x\"";
-    EXPECT_EQ(Run(line), 7);
-    ASSERT_EQ(sim.starts.size(), 1u);
-    EXPECT_EQ(sim.starts[0].file, L"C:\\Setup\\Utility\\Install.exe");
-    EXPECT_EQ(sim.starts[0].parameters, line);
-    EXPECT_EQ(sim.starts[0].showCommand, 5);
-    EXPECT_EQ(Log(), "2016/3/9 14:5:2 \r\n======== Utility Setup Start ========\r\n"
-                     "2016/3/9 14:5:2 Setup error code = 7.\r\n======== Utility Setup End ========\r\n");
-    EXPECT_EQ(sim.debugLines, (std::vector<std::wstring>(2, L"*******Open file success***********")));
+class SetupLauncher : public ::testing::Test, protected LauncherTree {};
+
+TEST_F(SetupLauncher, SetupModeStartsTheUtilityWithTheWholeLineAndWaits) {
+    const std::wstring line = std::wstring(kWithLog) + L" /S /v\"INSTALLDIR=C:\\x\"";
+    system.childExitCode = 7;
+    EXPECT_EQ(RunSetup(system, line.c_str()), 7);
+    ASSERT_EQ(system.starts.size(), 1u);
+    EXPECT_EQ(system.starts[0].file, kUtility);
+    EXPECT_EQ(system.starts[0].parameters, line);
+    EXPECT_EQ(system.starts[0].showCommand, 5);
+    EXPECT_EQ(system.waits.size(), 1u);
+    EXPECT_EQ(system.FileBytes(kLog), LogBytes({kStart, EndEntry(7)}));
+    EXPECT_EQ(system.debugLines, (Lines{kOpened, kOpened}));
+    EXPECT_EQ(system.OpenHandles(), 0);  // mutex and child handle closed at the end
 }
 
-TEST_F(SetupRun, ChildCodesAreMappedAndLoggedUnmapped) {
+TEST_F(SetupLauncher, ChildCodesAreMappedAndLoggedUnmapped) {
     struct Case {
-        std::int32_t child;
-        int exit;
-    };
-    for (Case c : {Case{-1, 101}, Case{-2, 102}, Case{-3, 103}, Case{-4, 104}, Case{-5, 102}, Case{7, 7}}) {
-        sim::SimLauncher fresh;
-        fresh.AddFile(L"C:\\Setup\\Setup.ini", "[Utility]\nName=a.exe\n");
-        fresh.AddFile(L"C:\\Setup\\a.exe", "");
-        fresh.childExitCode = c.child;
-        EXPECT_EQ(RunSetup(fresh, L""), c.exit);
-        EXPECT_EQ(fresh.starts.at(0).parameters, L"");
-        EXPECT_EQ(fresh.debugLines.back(),
-                  L"Setup error code = " + std::to_wstring(c.child) + L".\n======== Utility Setup End ========");
-    }
-}
-
-TEST_F(SetupRun, NoExitCodeReadGivesMinusTwo) {
-    sim.exitCodeUnreadable = true;
-    EXPECT_EQ(Run(L""), 102);
-    EXPECT_EQ(sim.debugLines.back(), L"Setup error code = -2.\n======== Utility Setup End ========");
-}
-
-TEST_F(SetupRun, LogInAMissingFolderGoesToTheDebugger) {
-    EXPECT_EQ(Run(L"/log \"C:\\Nowhere\\setup.log\""), 0);
-    EXPECT_EQ(sim.debugLines.front(), kStart);
-    EXPECT_FALSE(sim.FileExists(L"C:\\Nowhere\\setup.log"));
-    sim::SimLauncher locked;
-    locked.AddFile(L"C:\\Setup\\Setup.ini", "[Utility]\nName=\n");
-    locked.AddFile(L"C:\\l.txt", "old");
-    locked.lockedFiles.insert(L"c:\\l.txt");
-    RunSetup(locked, L"/log \"C:\\l.txt\"");
-    EXPECT_EQ(locked.FileBytes(L"C:\\l.txt"), "old");
-    EXPECT_EQ(locked.debugLines.front(), kStart);
-}
-
-TEST_F(SetupRun, SecondLauncherEndsAtOnceWithoutLog) {
-    sim.existingMutexes.insert(L"Mutex_Quenlo");
-    EXPECT_EQ(Run(L"/log \"C:\\Logs\\setup.log\""), 105);
-    EXPECT_TRUE(sim.starts.empty());
-    EXPECT_EQ(Log(), "");
-    EXPECT_TRUE(sim.debugLines.empty());
-    EXPECT_EQ(sim.mutexesClosed, 1);
-    sim::SimLauncher failing;
-    failing.failMutex = true;
-    EXPECT_EQ(RunSetup(failing, L""), 105);
-    EXPECT_TRUE(failing.debugLines.empty());
-}
-
-struct AbortCase {
-    const char* name;
-    void (*arrange)(sim::SimLauncher&);
-    const wchar_t* line;
-    std::wstring entry;
-};
-
-class SetupAborts : public ::testing::TestWithParam<AbortCase> {};
-
-TEST_P(SetupAborts, LogTheReasonAndEndWith105) {
-    sim::SimLauncher sim;
-    sim.AddFile(L"C:\\Setup\\Setup.ini", "[Utility]\nName=Install.exe\n[Audio]\nExtractDrvSource=A\nExtractDrvDest=B\n");
-    sim.AddFile(L"C:\\Setup\\Install.exe", "");
-    sim.AddFolder(L"C:\\Setup\\A");
-    GetParam().arrange(sim);
-    EXPECT_EQ(RunSetup(sim, GetParam().line), 105);
-    EXPECT_EQ(sim.debugLines.back(), GetParam().entry);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, SetupAborts,
-    ::testing::Values(
-        AbortCase{"NoModulePath", [](sim::SimLauncher& s) { s.failModulePath = true; }, L"",
-                  L"Can not find INI path, error code = 7a\n======== Utility Setup Abort ========"},
-        AbortCase{"IniMissingSetupMode", [](sim::SimLauncher& s) { s = sim::SimLauncher(); }, L"",
-                  L"Utility information load fail, Return Error code = 2\n======== Utility Setup Abort ========"},
-        AbortCase{"IniMissingExtraction", [](sim::SimLauncher& s) { s = sim::SimLauncher(); },
-                  L"/ExtractDrivers \"D:\\Out\"",
-                  L"Driver Information load fail, Return Error code = 2\n======== Utility Setup Abort ========"},
-        AbortCase{"ExtractionWithoutQuotes", [](sim::SimLauncher&) {}, L"/ExtractDrivers D:\\Out",
-                  L"Can not find ExtractDrivers path = .\n======== Utility Setup Abort ========"},
-        AbortCase{"UtilityMissing", [](sim::SimLauncher& s) { s.AddFile(L"C:\\Setup\\Setup.ini", "[Utility]\nName=x.exe\n"); },
-                  L"", L"Can not find Utility Setup.\n======== Utility Setup Abort ========"},
-        AbortCase{"StartFails",
-                  [](sim::SimLauncher& s) {
-                      s.failStart = true;
-                      s.startError = 0x4C7;
-                  },
-                  L"", L"Launch Utility Setup Fail, Error Code =4c7.\n======== Utility Setup Abort ========"},
-        AbortCase{"DirectoryFails", [](sim::SimLauncher& s) { s.directoryFailures[L"d:\\out\\b"] = 5; },
-                  L"/ExtractDrivers \"D:\\Out\"",
-                  L"Copy files fail, Return Error code = 2\n======== Utility Setup Abort ========"}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST(SetupExtraction, PairsKeysInFileOrder) {
-    struct Case {
-        std::vector<std::wstring> keys;
-        std::vector<std::pair<std::size_t, std::size_t>> pairs;
+        std::uint32_t child;
+        int exitCode;
+        int logged;
     };
     const Case cases[] = {
-        {{L"ExtractDrvSource", L"ExtractDrvDest"}, {{0, 1}}},
-        {{L"ExtractDrvSource1", L"ExtractDrvSource2", L"ExtractDrvDest2"}, {{1, 2}}},
-        {{L"ExtractDrvDest1", L"ExtractDrvSource1"}, {}},
-        {{L"ExtractDrvSource1", L"Other", L"ExtractDrvDest1"}, {}},
-        {{L"ExtractDrvSource1", L"ExtractDrvDest1", L"ExtractDrvSource2", L"ExtractDrvDest2"}, {{0, 1}, {2, 3}}},
-        {{L"extractdrvsource", L"extractdrvdest"}, {}},
+        {0, 0, 0},
+        {7, 7, 7},
+        {105, 105, 105},
+        {static_cast<std::uint32_t>(-1), 101, -1},
+        {static_cast<std::uint32_t>(-2), 102, -2},
+        {static_cast<std::uint32_t>(-3), 103, -3},
+        {static_cast<std::uint32_t>(-4), 104, -4},
+        {static_cast<std::uint32_t>(-5), 102, -5},
+        {0xC0000005u, 102, static_cast<std::int32_t>(0xC0000005u)},
     };
-    for (const Case& c : cases) EXPECT_EQ(PairDriverKeys(c.keys), c.pairs);
-}
-
-class SetupExtract : public ::testing::Test {
-protected:
-    void Ini(const std::string& text) { sim.AddFile(L"C:\\Setup\\Setup.ini", text); }
-    void Source(const std::wstring& folder) { sim.AddFile(L"C:\\Setup\\" + folder + L"\\sub\\f.inf", "inf"); }
-    int Run() { return RunSetup(sim, L"/ExtractDrivers \"D:\\Out\""); }
-    sim::SimLauncher sim;
-};
-
-TEST_F(SetupExtract, OneSectionLandsInTheDestinationItself) {
-    Ini("[Utility]\nName=x\n[Audio]\nExtractDrvSource1=Drivers\\Audio\nExtractDrvDest1=Audio\n");
-    Source(L"Drivers\\Audio");
-    EXPECT_EQ(Run(), 0);
-    EXPECT_TRUE(sim.FileExists(L"D:\\Out\\Audio\\sub\\f.inf"));
-    ASSERT_EQ(sim.copies.size(), 1u);
-    EXPECT_EQ(sim.copies[0].from, L"C:\\SETUP\\DRIVERS\\AUDIO\\*");  // short form of an existing path
-    EXPECT_EQ(sim.copies[0].to, L"D:\\Out\\Audio\\");  // did not exist yet: kept as built
-    EXPECT_EQ(sim.copies[0].flags, 0x0614);
-    EXPECT_EQ(sim.debugLines.back(), L"Setup error code = 0.\n======== Utility Setup End ========");
-}
-
-TEST_F(SetupExtract, TwoSectionsGetTheirNamesAppended) {
-    Ini("[Audio]\nExtractDrvSource1=Drivers\\Audio\nExtractDrvDest1=Audio\n"
-        "[Video]\nExtractDrvSource1=Drivers\\Video\nExtractDrvDest1=Video\n");
-    Source(L"Drivers\\Audio");
-    Source(L"Drivers\\Video");
-    EXPECT_EQ(Run(), 0);
-    EXPECT_TRUE(sim.FileExists(L"D:\\Out\\Audio\\Audio\\sub\\f.inf"));
-    EXPECT_TRUE(sim.FileExists(L"D:\\Out\\Video\\Video\\sub\\f.inf"));
-}
-
-TEST_F(SetupExtract, ASectionWithoutPairsStillCounts) {
-    Ini("[Audio]\nExtractDrvSource1=Drivers\\Audio\nExtractDrvDest1=Audio\n[Notes]\nText=hello\n");
-    Source(L"Drivers\\Audio");
-    EXPECT_EQ(Run(), 0);
-    EXPECT_TRUE(sim.FileExists(L"D:\\Out\\Audio\\Audio\\sub\\f.inf"));
-}
-
-TEST_F(SetupExtract, EmptyValuesAreSkippedSilently) {
-    Ini("[Audio]\nExtractDrvSource1=\nExtractDrvDest1=Audio\nExtractDrvSource2=A\nExtractDrvDest2=\n");
-    EXPECT_EQ(Run(), 0);
-    EXPECT_TRUE(sim.copies.empty());
-    EXPECT_EQ(sim.debugLines.size(), 2u);  // start and end only
-}
-
-TEST_F(SetupExtract, NothingToCopyEndsWithZero) {
-    Ini("[Utility]\nName=x\n");
-    EXPECT_EQ(Run(), 0);
-    EXPECT_TRUE(sim.copies.empty());
-}
-
-TEST_F(SetupExtract, MissingSourceStopsAfterEarlierPairs) {
-    Ini("[Audio]\nExtractDrvSource1=Drivers\\Audio\nExtractDrvDest1=Audio\n"
-        "ExtractDrvSource2=Drivers\\Missing\nExtractDrvDest2=Missing\n");
-    Source(L"Drivers\\Audio");
-    EXPECT_EQ(Run(), 105);
-    EXPECT_TRUE(sim.FileExists(L"D:\\Out\\Audio\\sub\\f.inf"));
-    const auto& lines = sim.debugLines;
-    ASSERT_GE(lines.size(), 2u);
-    EXPECT_EQ(lines[lines.size() - 2],
-              L"Failed to copy, Soure directory= C:\\Setup\\Drivers\\Missing\\*, Dest directory= D:\\Out\\Missing\\, "
-              L"error code = 2");
-    EXPECT_EQ(lines.back().rfind(L"Copy files fail, Return Error code = ", 0), 0u);
-}
-
-TEST_F(SetupExtract, DirectoryResultsThatLetThePairGoOn) {
-    for (int result : {0, 183, 80}) {
-        sim::SimLauncher fresh;
-        fresh.AddFile(L"C:\\Setup\\Setup.ini", "[A]\nExtractDrvSource=S\nExtractDrvDest=D\n");
-        fresh.AddFile(L"C:\\Setup\\S\\f", "x");
-        fresh.AddFolder(L"D:\\Out\\D");
-        if (result) fresh.directoryFailures[L"d:\\out\\d"] = result;
-        EXPECT_EQ(RunSetup(fresh, L"/ExtractDrivers \"D:\\Out\""), 0) << result;
-    }
-    sim.AddFile(L"C:\\Setup\\Setup.ini", "[A]\nExtractDrvSource=S\nExtractDrvDest=D\n");
-    sim.directoryFailures[L"d:\\out\\d"] = 0x57;
-    EXPECT_EQ(Run(), 105);
-    EXPECT_EQ(sim.debugLines[sim.debugLines.size() - 2], L"Failed to create directory= D:\\Out\\D\\, error code = 57");
-}
-
-TEST_F(SetupExtract, OddIniContentNeverCrashes) {
-    const std::string cases[] = {
-        "",
-        "no sections at all\nExtractDrvSource=a\n",
-        "[A]\nExtractDrvSource\nExtractDrvDest\n",
-        "[A]\nExtractDrvSource=S\n[A]\nExtractDrvDest=D\n",
-        "[" + std::string(2000, 'x') + "]\n" + std::string(5000, 'k') + "=v\n",
-        std::string("[\x01\xff\x00\x7f]\n\x80=\x90\n", 12),
-        "[A]\nExtractDrvSource=" + std::string(600, 's') + "\nExtractDrvDest=" + std::string(600, 'd') + "\n",
-    };
-    for (const std::string& text : cases) {
-        sim::SimLauncher fresh;
-        fresh.AddFile(L"C:\\Setup\\Setup.ini", text);
-        const int code = RunSetup(fresh, L"/ExtractDrivers \"D:\\Out\"");
-        EXPECT_TRUE(code == 0 || code == 105) << code;
+    for (const Case& c : cases) {
+        LauncherTree run;
+        run.system.childExitCode = c.child;
+        EXPECT_EQ(RunSetup(run.system, L"/S"), c.exitCode) << c.child;
+        EXPECT_EQ(run.system.debugLines, (Lines{kStart, EndEntry(c.logged)})) << c.child;
     }
 }
 
-TEST(SetupExtractLists, CutListsAreReadWithinTheBuffer) {
-    const wchar_t list[] = {L'a', L'b', L'\0', L'c', L'd'};  // cut: no final terminator
-    EXPECT_EQ(SplitNameList(list, 5), (std::vector<std::wstring>{L"ab", L"cd"}));
-    EXPECT_TRUE(SplitNameList(list, 0).empty());
+TEST_F(SetupLauncher, NoExitCodeKeepsMinusTwo) {
+    const std::function<void(sim::SimLauncher&)> cases[] = {
+        [](sim::SimLauncher& s) { s.startGivesNoHandle = true; },
+        [](sim::SimLauncher& s) { s.exitCodeError = 6; },
+    };
+    for (const auto& script : cases) {
+        LauncherTree run;
+        run.system.childExitCode = 3;
+        script(run.system);
+        EXPECT_EQ(RunSetup(run.system, L""), 102);
+        EXPECT_EQ(run.system.debugLines, (Lines{kStart, EndEntry(-2)}));
+        EXPECT_EQ(run.system.OpenHandles(), 0);
+    }
 }
 
-TEST(SetupPaths, LongModulePathAndNameStayInTheirBuffers) {
-    sim::SimLauncher sim;
-    sim.modulePath = L"C:\\" + std::wstring(300, L'p') + L"\\Setup.exe";
-    EXPECT_EQ(RunSetup(sim, (L"/log \"" + std::wstring(500, L'l') + L"\"").c_str()), 105);
-    sim::SimLauncher named;
-    named.AddFile(L"C:\\Setup\\Setup.ini", "[Utility]\nName=" + std::string(400, 'n') + "\n");
-    EXPECT_EQ(RunSetup(named, L""), 105);  // the cut path does not exist
-    EXPECT_EQ(named.debugLines.back(), L"Can not find Utility Setup.\n======== Utility Setup Abort ========");
+TEST_F(SetupLauncher, NoArgumentsGiveEmptyParametersAndLogToTheDebugger) {
+    for (const wchar_t* line : {L"", static_cast<const wchar_t*>(nullptr)}) {
+        LauncherTree run;
+        EXPECT_EQ(RunSetup(run.system, line), 0);
+        ASSERT_EQ(run.system.starts.size(), 1u);
+        EXPECT_EQ(run.system.starts[0].parameters, L"");
+        EXPECT_EQ(run.system.debugLines, (Lines{kStart, EndEntry(0)}));
+    }
+}
+
+TEST_F(SetupLauncher, ALogFileThatCannotBeOpenedNeverStopsTheRun) {
+    struct Case {
+        const char* name;
+        const wchar_t* line;
+        bool locked;
+    };
+    const Case cases[] = {
+        {"folder missing", L"/log \"C:\\Nowhere\\Setup.log\"", false},
+        {"held by another process", kWithLog, true},
+        {"no quotes", L"/log C:\\Temp\\Setup.log", false},
+    };
+    for (const Case& c : cases) {
+        LauncherTree run;
+        if (c.locked) run.system.lockedFiles.insert(kLog);
+        EXPECT_EQ(RunSetup(run.system, c.line), 0) << c.name;
+        EXPECT_EQ(run.system.starts.size(), 1u) << c.name;
+        EXPECT_EQ(run.system.debugLines, (Lines{kStart, EndEntry(0)})) << c.name;
+        EXPECT_FALSE(run.system.IsFile(L"C:\\Nowhere\\Setup.log")) << c.name;
+        EXPECT_EQ(run.system.FileBytes(kLog), "") << c.name;
+    }
+}
+
+TEST_F(SetupLauncher, ASecondLauncherEndsAtOnceWithoutALog) {
+    int secondResult = -1;
+    std::size_t debugLinesBefore = 0;
+    system.onWait = [&] {
+        debugLinesBefore = system.debugLines.size();
+        secondResult = RunSetup(system, L"/log \"C:\\Temp\\Second.log\"");
+    };
+    system.childExitCode = 4;
+    EXPECT_EQ(RunSetup(system, kWithLog), 4);
+    EXPECT_EQ(secondResult, 105);
+    EXPECT_EQ(debugLinesBefore, 1u);
+    EXPECT_EQ(system.debugLines.size(), 2u);  // the first launcher's two entries only
+    EXPECT_FALSE(system.IsFile(L"C:\\Temp\\Second.log"));
+    EXPECT_EQ(system.starts.size(), 1u);
+    EXPECT_EQ(system.OpenHandles(), 0);
+}
+
+TEST_F(SetupLauncher, NoMutexMeansNoRun) {
+    const std::function<void(sim::SimLauncher&)> cases[] = {
+        [](sim::SimLauncher& s) { s.heldMutexes.insert(L"Mutex_Quenlo"); },
+        [](sim::SimLauncher& s) { s.mutexError = 5; },
+    };
+    for (const auto& script : cases) {
+        LauncherTree run;
+        script(run.system);
+        EXPECT_EQ(RunSetup(run.system, kWithLog), 105);
+        EXPECT_TRUE(run.system.debugLines.empty());
+        EXPECT_FALSE(run.system.IsFile(kLog));
+        EXPECT_TRUE(run.system.starts.empty());
+        EXPECT_EQ(run.system.OpenHandles(), 0);
+    }
+}
+
+TEST_F(SetupLauncher, EveryAbortIsLoggedAndEndsWith105) {
+    const std::wstring abort = L"\n======== Utility Setup Abort ========";
+    struct Case {
+        const char* name;
+        const char* ini;
+        std::function<void(sim::SimLauncher&)> script;
+        std::wstring extraArguments;
+        Lines entries;  // after the start entry
+    };
+    const Case cases[] = {
+        {"own path unavailable", kUtilityIni, [](sim::SimLauncher& s) { s.modulePathError = 0x1F; }, L"",
+         {L"Can not find INI path, error code = 1f" + abort}},
+        {"own path cut by the system", kUtilityIni,
+         [](sim::SimLauncher& s) { s.modulePath = L"C:\\" + std::wstring(300, L'p') + L"\\Setup.exe"; }, L"",
+         {L"Can not find INI path, error code = 7a" + abort}},
+        {"Setup.ini missing in setup mode", nullptr, nullptr, L"",
+         {L"Utility information load fail, Return Error code = 2" + abort}},
+        {"Setup.ini missing in extraction mode", nullptr, nullptr, L" /ExtractDrivers \"D:\\Out\"",
+         {L"Driver Information load fail, Return Error code = 2" + abort}},
+        {"extraction root without quotes", kUtilityIni, nullptr, L" /ExtractDrivers D:\\Out",
+         {L"Can not find ExtractDrivers path = ." + abort}},
+        {"utility setup program missing", "[Utility]\nName=Missing.exe\n", nullptr, L"",
+         {L"Can not find Utility Setup." + abort}},
+        {"start fails", kUtilityIni, [](sim::SimLauncher& s) { s.startError = 0x4C7; }, L"",
+         {L"Launch Utility Setup Fail, Error Code =4c7." + abort}},
+        {"folder cannot be created", "[A]\nExtractDrvSource1=Drivers\\Audio\nExtractDrvDest1=Audio\n",
+         [](sim::SimLauncher& s) { s.createDirectoryFailures[L"D:\\Out\\Audio\\"] = 5; },
+         L" /ExtractDrivers \"D:\\Out\"",
+         {L"Failed to create directory= D:\\Out\\Audio\\, error code = 5",
+          L"Copy files fail, Return Error code = 5" + abort}},
+        // The last error is the one the existence test of the missing source left.
+        {"copy fails", "[A]\nExtractDrvSource1=Drivers\\Missing\nExtractDrvDest1=Audio\n", nullptr,
+         L" /ExtractDrivers \"D:\\Out\"",
+         {L"Failed to copy, Soure directory= C:\\Setup\\Drivers\\Missing\\*, Dest directory= D:\\Out\\Audio\\, "
+          L"error code = 7c",
+          L"Copy files fail, Return Error code = 2" + abort}},
+    };
+    for (const Case& c : cases) {
+        LauncherTree run(c.ini);
+        if (c.script) c.script(run.system);
+        const std::wstring line = kWithLog + c.extraArguments;
+        EXPECT_EQ(RunSetup(run.system, line.c_str()), 105) << c.name;
+        Lines all{kStart};
+        all.insert(all.end(), c.entries.begin(), c.entries.end());
+        EXPECT_EQ(run.system.FileBytes(kLog), LogBytes(all)) << c.name;
+        EXPECT_EQ(run.system.starts.size(), std::string(c.name) == "start fails" ? 1u : 0u) << c.name;
+        EXPECT_EQ(run.system.OpenHandles(), 0) << c.name;
+    }
+}
+
+TEST_F(SetupLauncher, AnEmptyNameStartsTheLaunchersOwnFolder) {
+    LauncherTree run("[Utility]\n");
+    EXPECT_EQ(RunSetup(run.system, L""), 0);
+    ASSERT_EQ(run.system.starts.size(), 1u);
+    EXPECT_EQ(run.system.starts[0].file, L"C:\\Setup\\");
+}
+
+TEST_F(SetupLauncher, TheExtractionSwitchInAnotherCaseIsSetupMode) {
+    const wchar_t* line = L"/extractdrivers \"D:\\Out\"";
+    EXPECT_EQ(RunSetup(system, line), 0);
+    ASSERT_EQ(system.starts.size(), 1u);
+    EXPECT_EQ(system.starts[0].parameters, line);
+    EXPECT_TRUE(system.copies.empty());
+}
+
+TEST_F(SetupLauncher, ExtractionModeCopiesAndEndsWithZero) {
+    struct Case {
+        const char* name;
+        const char* ini;
+        std::size_t copies;
+    };
+    const Case cases[] = {
+        {"one pair", "[Utility]\nName=x\n[Audio]\nExtractDrvSource1=Drivers\\Audio\nExtractDrvDest1=Audio\n", 1},
+        {"no driver sections", kUtilityIni, 0},
+    };
+    for (const Case& c : cases) {
+        LauncherTree run(c.ini);
+        run.system.childExitCode = 9;  // no child in this mode
+        const std::wstring line = L"/ExtractDrivers \"D:\\Out\" " + std::wstring(kWithLog);
+        EXPECT_EQ(RunSetup(run.system, line.c_str()), 0) << c.name;
+        EXPECT_TRUE(run.system.starts.empty()) << c.name;
+        EXPECT_EQ(run.system.copies.size(), c.copies) << c.name;
+        EXPECT_EQ(run.system.FileBytes(kLog), LogBytes({kStart, EndEntry(0)})) << c.name;
+    }
+    LauncherTree run("[Audio]\nExtractDrvSource1=Drivers\\Audio\nExtractDrvDest1=Audio\n");
+    EXPECT_EQ(RunSetup(run.system, L"/ExtractDrivers \"D:\\Out\""), 0);
+    EXPECT_EQ(run.system.FileBytes(L"D:\\Out\\Audio\\audio.inf"), "audio");
+}
+
+TEST_F(SetupLauncher, InputsLongerThanTheirBuffersNeverOverflow) {
+    // A utility path that does not fit is not started cut.
+    {
+        LauncherTree run(("[Utility]\nName=" + std::string(300, 'n') + "\n").c_str());
+        EXPECT_EQ(RunSetup(run.system, L""), 105);
+        EXPECT_TRUE(run.system.starts.empty());
+        EXPECT_EQ(run.system.debugLines.back(), L"Can not find Utility Setup.\n======== Utility Setup Abort ========");
+    }
+    // Switch values are cut to 259 characters: the log goes to the cut name, and every
+    // destination below the cut root is too long to be created. No system call failed, so the
+    // abort entry shows the last error as it stands.
+    {
+        LauncherTree run("[A]\nExtractDrvSource1=Drivers\\Audio\nExtractDrvDest1=Audio\n");
+        const std::wstring line = L"/log \"C:\\Temp\\" + std::wstring(400, L'l') + L"\" /ExtractDrivers \"D:\\" +
+                                  std::wstring(400, L'r') + L"\"";
+        EXPECT_EQ(RunSetup(run.system, line.c_str()), 105);
+        EXPECT_TRUE(run.system.createdDirectories.empty());
+        const std::wstring cutLog = L"C:\\Temp\\" + std::wstring(251, L'l');
+        EXPECT_EQ(run.system.FileBytes(cutLog),
+                  LogBytes({kStart,
+                            L"Failed to create directory= D:\\" + std::wstring(256, L'r') + L", error code = ce",
+                            L"Copy files fail, Return Error code = 0\n======== Utility Setup Abort ========"}));
+    }
+    // A module path of exactly 259 characters still works.
+    {
+        LauncherTree run;
+        const std::wstring folder = L"C:\\" + std::wstring(246, L'f');
+        run.system.modulePath = folder + L"\\Setup.exe";
+        ASSERT_EQ(run.system.modulePath.size(), 259u);
+        run.system.AddFile(folder + L"\\Setup.ini", "[Utility]\nName=u.exe\n");
+        run.system.AddFile(folder + L"\\u.exe");
+        EXPECT_EQ(RunSetup(run.system, L""), 0);
+        ASSERT_EQ(run.system.starts.size(), 1u);
+        EXPECT_EQ(run.system.starts[0].file, folder + L"\\u.exe");
+    }
+}
+
+TEST_F(SetupLauncher, ASetupIniOfGarbageStartsTheLaunchersFolder) {
+    using std::string_literals::operator""s;
+    LauncherTree run("\x01\xFF\0[\n=\n]]]\n\xFE\xFF[Utility\nName"s.c_str());
+    EXPECT_EQ(RunSetup(run.system, L""), 0);
+    ASSERT_EQ(run.system.starts.size(), 1u);
+    EXPECT_EQ(run.system.starts[0].file, L"C:\\Setup\\");
 }
 
 }  // namespace
