@@ -3,6 +3,8 @@
 // groups, manifests).
 #include <gtest/gtest.h>
 
+#include "tests/ScratchDir.h"
+
 #include <stdlib.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -26,6 +28,7 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 namespace fs = std::filesystem;
+using vh::test::ScratchDir;
 
 const fs::path kSourceDir{VH_SOURCE_DIR};
 const fs::path kIconDir = kSourceDir / "res" / "icons";
@@ -63,29 +66,6 @@ std::uint32_t U32BigEndian(const Bytes& bytes, std::size_t at) {
            (bytes[at + 2] << 8) | bytes[at + 3];
 }
 
-// A directory of its own for one test, removed again at the end.
-class ScratchDir {
-public:
-    ScratchDir() {
-        std::string pattern = (fs::temp_directory_path() / "vh-icons-XXXXXX").string();
-        if (mkdtemp(pattern.data()) != nullptr) {
-            path_ = pattern;
-        }
-    }
-    ~ScratchDir() {
-        std::error_code ignored;
-        if (!path_.empty()) {
-            fs::remove_all(path_, ignored);
-        }
-    }
-    ScratchDir(const ScratchDir&) = delete;
-    ScratchDir& operator=(const ScratchDir&) = delete;
-
-    const fs::path& path() const { return path_; }
-
-private:
-    fs::path path_;
-};
 
 // --- .ico reading --------------------------------------------------------------------------
 

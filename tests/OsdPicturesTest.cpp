@@ -2,6 +2,8 @@
 // can show is there at its size and opaque, the drawings match what each id stands for, and the
 // generator still produces exactly these files.
 #include <gtest/gtest.h>
+
+#include "tests/ScratchDir.h"
 #include <png.h>
 
 #include <stdlib.h>
@@ -25,6 +27,7 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 namespace fs = std::filesystem;
+using vh::test::ScratchDir;
 
 const fs::path kPictureDir = fs::path(VH_SOURCE_DIR) / "res" / "png";
 constexpr const char* kContactSheet = "contact-sheet.png";
@@ -337,28 +340,6 @@ TEST(OsdPictures, RelatedPicturesDifferOnlyInTheirUpperOrLowerPart) {
 // --- the generator -------------------------------------------------------------------------
 
 #ifdef VH_OSDGEN
-class ScratchDir {
-public:
-    ScratchDir() {
-        std::string pattern = (fs::temp_directory_path() / "vh-pictures-XXXXXX").string();
-        if (mkdtemp(pattern.data()) != nullptr) {
-            path_ = pattern;
-        }
-    }
-    ~ScratchDir() {
-        std::error_code ignored;
-        if (!path_.empty()) {
-            fs::remove_all(path_, ignored);
-        }
-    }
-    ScratchDir(const ScratchDir&) = delete;
-    ScratchDir& operator=(const ScratchDir&) = delete;
-
-    const fs::path& path() const { return path_; }
-
-private:
-    fs::path path_;
-};
 
 std::string OsdgenCommand(const std::vector<fs::path>& arguments) {
     std::string command = std::string("\"") + VH_OSDGEN + "\"";

@@ -1,6 +1,7 @@
 #include "tools/icongen/IconArt.h"
 
 #include "tools/icongen/CairoHandles.h"
+#include "tools/icongen/CairoShapes.h"
 
 #include <algorithm>
 #include <array>
@@ -27,15 +28,6 @@ double StrokeWidth(double unitWidth, double minPixels, int pixelSize) {
     return std::max(unitWidth, minPixels / pixelSize);
 }
 
-void RoundedRectangle(cairo_t* context, double x, double y, double width, double height,
-                      double radius) {
-    cairo_new_sub_path(context);
-    cairo_arc(context, x + width - radius, y + radius, radius, -kPi / 2, 0);
-    cairo_arc(context, x + width - radius, y + height - radius, radius, 0, kPi / 2);
-    cairo_arc(context, x + radius, y + height - radius, radius, kPi / 2, kPi);
-    cairo_arc(context, x + radius, y + radius, radius, kPi, 3 * kPi / 2);
-    cairo_close_path(context);
-}
 
 void FillVerticalGradient(cairo_t* context, double top, double bottom, Rgb topColour,
                           Rgb bottomColour) {

@@ -52,15 +52,6 @@ void FillKeep(cairo_t* context, Rgb colour, double alpha) {
     cairo_fill_preserve(context);
 }
 
-void RoundedRectangle(cairo_t* context, double x, double y, double width, double height,
-                      double radius) {
-    cairo_new_sub_path(context);
-    cairo_arc(context, x + width - radius, y + radius, radius, -kPi / 2, 0);
-    cairo_arc(context, x + width - radius, y + height - radius, radius, 0, kPi / 2);
-    cairo_arc(context, x + radius, y + height - radius, radius, kPi / 2, kPi);
-    cairo_arc(context, x + radius, y + radius, radius, kPi, 3 * kPi / 2);
-    cairo_close_path(context);
-}
 
 void DrawBar(cairo_t* context, double x, double y, double width, double height, bool lit) {
     cairo_rectangle(context, x, y, width, height);

@@ -6,6 +6,8 @@
 
 #include <cairo.h>
 
+#include "tools/icongen/CairoShapes.h"
+
 #include <string_view>
 
 namespace osdgen {
@@ -39,8 +41,7 @@ void StrokePlain(cairo_t* context, double width, Rgb colour, double alpha = 1.0)
 void FillKeep(cairo_t* context, Rgb colour, double alpha = 1.0);
 
 // Adds a closed rounded rectangle to the current path.
-void RoundedRectangle(cairo_t* context, double x, double y, double width, double height,
-                      double radius);
+using icongen::RoundedRectangle;
 
 // A square-ended bar: lit (sky blue with a glow) or unlit (dark grey with a grey edge).
 void DrawBar(cairo_t* context, double x, double y, double width, double height, bool lit);
