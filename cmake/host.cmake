@@ -4,8 +4,18 @@ find_package(benchmark REQUIRED)
 find_package(PkgConfig REQUIRED)
 pkg_check_modules(PNG REQUIRED IMPORTED_TARGET libpng)
 
+# The same PNG bytes the Windows builds carry as resources, compiled into the host build.
+file(GLOB VH_PICTURES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/res/png/[0-9]*.png)
+set(VH_EMBEDDED_PICTURES ${CMAKE_BINARY_DIR}/generated/EmbeddedPictures.cpp)
+string(REPLACE ";" "|" VH_PICTURE_LIST "${VH_PICTURES}")  # a list survives the command line this way
+add_custom_command(OUTPUT ${VH_EMBEDDED_PICTURES}
+  COMMAND ${CMAKE_COMMAND} -DOUTPUT=${VH_EMBEDDED_PICTURES} "-DPICTURES=${VH_PICTURE_LIST}"
+          -P ${CMAKE_SOURCE_DIR}/cmake/embed-pictures.cmake
+  DEPENDS ${VH_PICTURES} ${CMAKE_SOURCE_DIR}/cmake/embed-pictures.cmake
+  COMMENT "Embedding the OSD pictures" VERBATIM)
+
 file(GLOB VH_SIM_SOURCES CONFIGURE_DEPENDS platform/sim/*.cpp)
-add_library(vh_sim STATIC ${VH_SIM_SOURCES})
+add_library(vh_sim STATIC ${VH_SIM_SOURCES} ${VH_EMBEDDED_PICTURES})
 target_link_libraries(vh_sim PUBLIC vh_core vh_setup)
 
 enable_testing()

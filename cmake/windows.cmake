@@ -17,8 +17,9 @@ target_link_libraries(vh_win32 PUBLIC vh_core
 add_executable(VarnoHotkey WIN32 platform/win32/WinMain.cpp res/VarnoHotkey.rc)
 target_link_options(VarnoHotkey PRIVATE -municode)
 target_link_libraries(VarnoHotkey PRIVATE vh_win32)
+file(GLOB VH_PICTURES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/res/png/[0-9]*.png)
 set_source_files_properties(res/VarnoHotkey.rc PROPERTIES OBJECT_DEPENDS
-  "${CMAKE_SOURCE_DIR}/res/VarnoHotkey.manifest;${CMAKE_SOURCE_DIR}/res/resource.h;${CMAKE_SOURCE_DIR}/res/icons/VarnoHotkey.ico;${CMAKE_SOURCE_DIR}/res/icons/NumLockOff.ico;${CMAKE_SOURCE_DIR}/res/icons/NumLockOn.ico")
+  "${VH_PICTURES};${CMAKE_SOURCE_DIR}/res/VarnoHotkey.manifest;${CMAKE_SOURCE_DIR}/res/resource.h;${CMAKE_SOURCE_DIR}/res/icons/VarnoHotkey.ico;${CMAKE_SOURCE_DIR}/res/icons/NumLockOff.ico;${CMAKE_SOURCE_DIR}/res/icons/NumLockOn.ico")
 
 # Test equipment: stand-ins for the vendor libraries and the companion program, and the driver
 # of the end-to-end tests. Never part of the release.
