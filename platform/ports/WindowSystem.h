@@ -80,6 +80,10 @@ public:
     virtual bool IsWindow(Hwnd hwnd) = 0;
     virtual bool IsIconic(Hwnd hwnd) = 0;
     virtual bool GetClientRect(Hwnd hwnd, Rect& rect) = 0;
+    virtual bool GetWindowRect(Hwnd hwnd, Rect& rect) = 0;  // screen coordinates
+    virtual Hwnd GetForegroundWindow() = 0;
+    // GetWindowTextW: the characters copied (the buffer always terminated), 0 when none.
+    virtual int GetWindowText(Hwnd hwnd, wchar_t* buffer, int capacity) = 0;
     virtual int GetSystemMetrics(int index) = 0;
     // BeginPaint, WM_ICONERASEBKGND with the paint device context, DrawIcon at (x, y), EndPaint.
     virtual void PaintIcon(Hwnd hwnd, Handle icon, int x, int y) = 0;

@@ -1,5 +1,6 @@
 #include "platform/sim/SimWindows.h"
 
+#include <algorithm>
 #include <limits>
 
 #include "res/resource.h"
@@ -232,6 +233,31 @@ bool SimWindows::GetClientRect(Hwnd hwnd, Rect& rect) {
     if (!window) return false;
     rect = Rect{0, 0, window->rect.Width(), window->rect.Height()};
     return true;
+}
+
+bool SimWindows::GetWindowRect(Hwnd hwnd, Rect& rect) {
+    SimWindow* window = Find(hwnd);
+    if (!window || failWindowRect) return false;
+    rect = window->rect;
+    return true;
+}
+
+int SimWindows::GetWindowText(Hwnd hwnd, wchar_t* buffer, int capacity) {
+    if (capacity <= 0) return 0;
+    buffer[0] = L'\0';
+    SimWindow* window = Find(hwnd);
+    if (!window) return 0;
+    const std::size_t n = std::min<std::size_t>(window->title.size(), static_cast<std::size_t>(capacity - 1));
+    window->title.copy(buffer, n);
+    buffer[n] = L'\0';
+    return static_cast<int>(n);
+}
+
+Hwnd SimWindows::AddForeignWindow(const std::wstring& title, Rect rect) {
+    const Hwnd hwnd = nextHwnd_;
+    nextHwnd_ += 2;
+    windows_[hwnd] = SimWindow{hwnd, 0, L"Foreign", title, kNoWindow, true, false, rect, nullptr};
+    return hwnd;
 }
 
 int SimWindows::GetSystemMetrics(int index) {

@@ -80,6 +80,13 @@ public:
     bool IsWindow(Hwnd hwnd) override { return Find(hwnd) != nullptr; }
     bool IsIconic(Hwnd hwnd) override;
     bool GetClientRect(Hwnd hwnd, Rect& rect) override;
+    bool GetWindowRect(Hwnd hwnd, Rect& rect) override;
+    Hwnd GetForegroundWindow() override { return foreground; }
+    int GetWindowText(Hwnd hwnd, wchar_t* buffer, int capacity) override;
+    // A top-level window of another program, e.g. to put in the foreground.
+    Hwnd AddForeignWindow(const std::wstring& title, Rect rect);
+    Hwnd foreground = kNoWindow;
+    bool failWindowRect = false;
     int GetSystemMetrics(int index) override;
     void PaintIcon(Hwnd hwnd, Handle icon, int x, int y) override;
     bool SetTimer(Hwnd hwnd, std::uintptr_t id, std::uint32_t elapseMs) override;

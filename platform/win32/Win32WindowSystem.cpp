@@ -181,6 +181,19 @@ bool Win32WindowSystem::GetClientRect(Hwnd hwnd, Rect& rect) {
     return true;
 }
 
+bool Win32WindowSystem::GetWindowRect(Hwnd hwnd, Rect& rect) {
+    RECT r{};
+    if (!::GetWindowRect(ToHwnd(hwnd), &r)) return false;
+    rect = Rect{r.left, r.top, r.right, r.bottom};
+    return true;
+}
+
+Hwnd Win32WindowSystem::GetForegroundWindow() { return FromHwnd(::GetForegroundWindow()); }
+
+int Win32WindowSystem::GetWindowText(Hwnd hwnd, wchar_t* buffer, int capacity) {
+    return ::GetWindowTextW(ToHwnd(hwnd), buffer, capacity);
+}
+
 int Win32WindowSystem::GetSystemMetrics(int index) { return ::GetSystemMetrics(index); }
 
 void Win32WindowSystem::PaintIcon(Hwnd hwnd, Handle icon, int x, int y) {

@@ -17,6 +17,9 @@ public:
     bool IsWindow(Hwnd hwnd) override;
     bool IsIconic(Hwnd hwnd) override;
     bool GetClientRect(Hwnd hwnd, Rect& rect) override;
+    bool GetWindowRect(Hwnd hwnd, Rect& rect) override;
+    Hwnd GetForegroundWindow() override;
+    int GetWindowText(Hwnd hwnd, wchar_t* buffer, int capacity) override;
     int GetSystemMetrics(int index) override;
     void PaintIcon(Hwnd hwnd, Handle icon, int x, int y) override;
 
