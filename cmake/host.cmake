@@ -24,7 +24,7 @@ add_executable(vh_tests ${VH_TEST_SOURCES})
 target_link_libraries(vh_tests PRIVATE vh_sim GTest::gtest GTest::gmock GTest::gtest_main)
 target_compile_definitions(vh_tests PRIVATE VH_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
 include(GoogleTest)
-gtest_discover_tests(vh_tests DISCOVERY_TIMEOUT 60)
+gtest_discover_tests(vh_tests DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES)
 
 file(GLOB VH_BENCH_SOURCES CONFIGURE_DEPENDS bench/*.cpp)
 if(VH_BENCH_SOURCES AND NOT VH_SANITIZE)
