@@ -1,20 +1,8 @@
 #include "osd/CanShowOSD.h"
 
+#include "common/WText.h"
+
 namespace vh {
-
-namespace {
-
-bool EqualsNoCase(const wchar_t* a, const wchar_t* b) {
-    for (;; ++a, ++b) {
-        wchar_t x = *a, y = *b;
-        if (x >= L'A' && x <= L'Z') x = static_cast<wchar_t>(x - L'A' + L'a');
-        if (y >= L'A' && y <= L'Z') y = static_cast<wchar_t>(y - L'A' + L'a');
-        if (x != y) return false;
-        if (x == L'\0') return true;
-    }
-}
-
-}  // namespace
 
 bool CanShowOSD(WindowSystem& windows) {
     wchar_t title[512] = {};

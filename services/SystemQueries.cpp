@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "common/WFormat.h"
+#include "common/WText.h"
 #include "services/OsVersion.h"
 
 namespace vh {
@@ -23,17 +24,6 @@ void LogHresult(DebugOutput& out, const wchar_t* pattern, std::int32_t hr) {
     wchar_t text[100];
     FormatW(text, pattern, static_cast<std::uint32_t>(hr));
     out.Write(text);
-}
-
-bool EqualsNoCase(const std::wstring& a, const wchar_t* b) {
-    std::size_t i = 0;
-    for (; i < a.size() && b[i]; ++i) {
-        wchar_t x = a[i], y = b[i];
-        if (x >= L'A' && x <= L'Z') x = static_cast<wchar_t>(x - L'A' + L'a');
-        if (y >= L'A' && y <= L'Z') y = static_cast<wchar_t>(y - L'A' + L'a');
-        if (x != y) return false;
-    }
-    return i == a.size() && b[i] == L'\0';
 }
 
 }  // namespace

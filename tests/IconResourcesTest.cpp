@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/ScratchDir.h"
+#include "tests/ToolCommand.h"
 
 #include <stdlib.h>
 #include <sys/wait.h>
@@ -242,11 +243,7 @@ TEST(IconResources, NumLockOffDiffersFromOnOnlyByARedSignInTheTopRightQuadrant) 
 
 #ifdef VH_ICONGEN
 std::string IcongenCommand(std::initializer_list<fs::path> folders) {
-    std::string command = std::string("\"") + VH_ICONGEN + "\"";
-    for (const fs::path& folder : folders) {
-        command += " \"" + folder.string() + "\"";
-    }
-    return command;
+    return vh::test::ToolCommand(VH_ICONGEN, folders);
 }
 
 TEST(IconResources, GeneratorReproducesTheCheckedInIconsByteForByte) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/ScratchDir.h"
+#include "tests/ToolCommand.h"
 #include <png.h>
 
 #include <stdlib.h>
@@ -341,12 +342,8 @@ TEST(OsdPictures, RelatedPicturesDifferOnlyInTheirUpperOrLowerPart) {
 
 #ifdef VH_OSDGEN
 
-std::string OsdgenCommand(const std::vector<fs::path>& arguments) {
-    std::string command = std::string("\"") + VH_OSDGEN + "\"";
-    for (const fs::path& argument : arguments) {
-        command += " \"" + argument.string() + "\"";
-    }
-    return command;
+std::string OsdgenCommand(std::initializer_list<fs::path> arguments) {
+    return vh::test::ToolCommand(VH_OSDGEN, arguments);
 }
 
 TEST(OsdPictures, GeneratorReproducesTheCheckedInPicturesByteForByte) {
