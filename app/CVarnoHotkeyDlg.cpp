@@ -4,6 +4,8 @@
 #include "app/FeatureConfig.h"
 #include "app/Globals.h"
 #include "app/Log.h"
+#include "osd/BrightnessDisplay.h"
+#include "osd/VolumeDisplay.h"
 #include "res/resource.h"
 #include "services/CompanionPrograms.h"
 #include "services/OsVersion.h"
@@ -36,7 +38,7 @@ const MessageMap CVarnoHotkeyDlg::kMap{&Dialog::kMap, kEntries};
 const MessageMap& CVarnoHotkeyDlg::GetMessageMap() const { return kMap; }
 
 CVarnoHotkeyDlg::CVarnoHotkeyDlg(Platform& platform)
-    : Dialog(platform.windows, IDD_VARNOHOTKEY_DIALOG), m_OSDdlg(platform.windows), platform_(platform) {
+    : Dialog(platform.windows, IDD_VARNOHOTKEY_DIALOG), m_OSDdlg(platform), platform_(platform) {
     m_hIcon = platform.windows.LoadIconResource(IDR_MAINFRAME);
     g_bWin8OrLater = false;
     g_bWin81OrLater = false;
@@ -66,7 +68,12 @@ bool CVarnoHotkeyDlg::OnInitDialog() {
     if (!platform_.windows.RegisterSessionNotification(GetSafeHwnd(), kNotifyForAllSessions))
         out.Write(L"[VarnoHotkey] Register Session Notification Fail\n");
 
-    // The battery check, the volume table and the brightness levels come with the displays.
+    if (m_dwHotkeyControl & HKC_BATTERY_NOTIFY) CheckBatteryAtStart();
+    if ((m_dwHotkeyControl & HKC_VOLUME) && !g_bWin8OrLater) FillVolumeValueTable();
+    if ((m_dwHotkeyControl & HKC_BRIGHTNESS) && !g_bWin8OrLater) {
+        if (m_bGuestUser) LaunchOrlenda(9);
+        else SetBrightnessTotalLevel(out);
+    }
 
     if (m_dwHotkeyControl & HKC_NUMLOCK_TRAY) {
         FillTrayIconData();
@@ -76,6 +83,26 @@ bool CVarnoHotkeyDlg::OnInitDialog() {
     }
     if (m_dwHotkeyControl & (HKC_HDMI | HKC_BATTERY_DTM)) CreatePowerSettingKey(platform_.registry);
     return true;
+}
+
+void CVarnoHotkeyDlg::CheckBatteryAtStart() {
+    InitFuncUIDlg();
+    int percent = 0;  // an unreadable charge counts as empty
+    m_OSDdlg.GetPowerScale(percent);
+    if (percent <= 10 && !IsAcOnline(platform_.system)) LaunchOrlenda(4);
+    m_OSDdlg.OnClose();  // no OSD window stays behind
+}
+
+void CVarnoHotkeyDlg::InitFuncUIDlg() {
+    platform_.debug.Write(L"[VarnoHotkey] InitFuncUIDlg");
+    if (m_OSDdlg.GetSafeHwnd() == kNoWindow) {
+        platform_.debug.Write(L"[VarnoHotkey] m_OSDdlg HWND == NULL");
+        m_OSDdlg.Create(GetSafeHwnd());
+    }
+}
+
+void CVarnoHotkeyDlg::LaunchOrlenda(std::int32_t code) {
+    vh::LaunchOrlenda(platform_.windows, platform_.process, platform_.debug, m_strOrlendaCmd, code);
 }
 
 void CVarnoHotkeyDlg::FillTrayIconData() {
@@ -107,12 +134,29 @@ void CVarnoHotkeyDlg::OnWindowPosChanging(WindowPos* pos) {
 }
 
 void CVarnoHotkeyDlg::OnTimer(std::uintptr_t id) {
-    if (id == 0) {
-        platform_.windows.KillTimer(GetSafeHwnd(), 0);
-        CHook::StopHook(platform_.hook);
-        if (!RestartHook()) platform_.debug.Write(L"[VarnoHotkey] Start KB Hook is fail.\n");
+    // Every timer runs once.
+    switch (id) {
+        case 0:
+            platform_.windows.KillTimer(GetSafeHwnd(), 0);
+            CHook::StopHook(platform_.hook);
+            if (!RestartHook()) platform_.debug.Write(L"[VarnoHotkey] Start KB Hook is fail.\n");
+            break;
+        case 1:  // AC adapter removed
+            platform_.windows.KillTimer(GetSafeHwnd(), 1);
+            LaunchOrlenda(3);
+            break;
+        case 2:  // AC adapter connected
+            platform_.windows.KillTimer(GetSafeHwnd(), 2);
+            LaunchOrlenda(2);
+            break;
+        case 3:  // resumed on battery after the AC state changed
+            platform_.windows.KillTimer(GetSafeHwnd(), 3);
+            LaunchOrlenda(6);
+            LaunchOrlenda(3);
+            break;
+        default:
+            break;
     }
-    // Timers 1 to 3 launch the companion notices.
     Default();
 }
 

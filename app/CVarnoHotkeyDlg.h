@@ -33,6 +33,9 @@ public:
     CTray m_Tray;
 
     LResult OnHotkey(WParam flags, LParam scanCode);
+    // Creates the OSD window when it has none; every display is preceded by this.
+    void InitFuncUIDlg();
+    void LaunchOrlenda(std::int32_t code);
 
 protected:
     const MessageMap& GetMessageMap() const override;
@@ -51,6 +54,17 @@ private:
 
     void FillTrayIconData();
     bool RestartHook();
+    void CheckBatteryAtStart();
+
+    // Rows of the hotkey table; true when the event is consumed.
+    struct HotkeyRow;
+    static const HotkeyRow kHotkeyRows[];
+    bool RowMute();
+    bool RowVolumeUp();
+    bool RowVolumeDown();
+    bool RowBrightnessDown();
+    bool RowBrightnessUp();
+    bool RowEndDisplay();
 
     static const MessageEntry kEntries[];
     static const MessageMap kMap;

@@ -2,6 +2,8 @@
 
 #include "app/Log.h"
 #include "hotkey/CHook.h"
+#include "osd/BrightnessDisplay.h"
+#include "osd/VolumeDisplay.h"
 #include "services/VendorLibraries.h"
 
 namespace vh {
@@ -22,6 +24,8 @@ void ResetProcessGlobals() {
     g_strLog.clear();
     CHook::ResetState();
     ResetVendorLibraries();
+    ResetVolumeValueTable();
+    ResetBrightnessValueTable();
 }
 
 }  // namespace vh

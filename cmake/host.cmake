@@ -16,7 +16,7 @@ add_custom_command(OUTPUT ${VH_EMBEDDED_PICTURES}
 
 file(GLOB VH_SIM_SOURCES CONFIGURE_DEPENDS platform/sim/*.cpp)
 add_library(vh_sim STATIC ${VH_SIM_SOURCES} ${VH_EMBEDDED_PICTURES})
-target_link_libraries(vh_sim PUBLIC vh_core vh_setup)
+target_link_libraries(vh_sim PUBLIC vh_core vh_setup PkgConfig::PNG)
 
 enable_testing()
 file(GLOB VH_TEST_SOURCES CONFIGURE_DEPENDS tests/*.cpp)

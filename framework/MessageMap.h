@@ -58,6 +58,24 @@ LResult ReturnsHandle(Window& w, const Message&) {
     return static_cast<LResult>((static_cast<C&>(w).*M)());
 }
 
+template <typename C, int (C::*M)(const void* createStruct)>
+LResult Create(Window& w, const Message& m) {
+    return (static_cast<C&>(w).*M)(reinterpret_cast<const void*>(m.lParam));
+}
+
+template <typename C, void (C::*M)(bool show, std::uint32_t status)>
+LResult ShowWindow(Window& w, const Message& m) {
+    (static_cast<C&>(w).*M)(m.wParam != 0, static_cast<std::uint32_t>(m.lParam));
+    return 0;
+}
+
+template <typename C, LResult (C::*M)(std::uint32_t bitsPerPixel, int width, int height)>
+LResult DisplayChange(Window& w, const Message& m) {
+    const auto resolution = static_cast<std::uint32_t>(m.lParam);
+    return (static_cast<C&>(w).*M)(static_cast<std::uint32_t>(m.wParam), static_cast<int>(resolution & 0xFFFF),
+                                   static_cast<int>(resolution >> 16));
+}
+
 template <typename C, LResult (C::*M)(WParam wParam, LParam lParam)>
 LResult Raw(Window& w, const Message& m) {
     return (static_cast<C&>(w).*M)(m.wParam, m.lParam);

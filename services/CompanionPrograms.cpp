@@ -1,6 +1,8 @@
 #include "services/CompanionPrograms.h"
 
+#include "app/Log.h"
 #include "common/WFormat.h"
+#include "osd/CanShowOSD.h"
 
 namespace vh {
 
@@ -24,6 +26,15 @@ void BuildOrlendaCmd(Process& process, DebugOutput& out, std::wstring& command) 
     wchar_t quoted[kMaxPath + 16];
     FormatW(quoted, L"\"%s\\%s\"", path, L"Orlenda.exe");
     command = quoted;
+}
+
+void LaunchOrlenda(WindowSystem& windows, Process& process, DebugOutput& out, const std::wstring& command,
+                   std::int32_t code) {
+    if (!CanShowOSD(windows)) return;
+    wchar_t parameters[kMaxPath];
+    FormatW(parameters, L"%d", code);
+    LogFormat(out, L"%s", parameters);
+    process.ShellOpen(L"open", command.c_str(), parameters, nullptr, kSwShowNormal);
 }
 
 }  // namespace vh

@@ -113,4 +113,22 @@ bool IsBatterySupportDTM(DebugOutput& out, bool altDtmIndex) {
     return true;
 }
 
+std::int32_t GetVolumnVista() { return g_marlowen.getVolume ? g_marlowen.getVolume() : 0; }
+
+void SetVolumnVista(std::int32_t volume) {
+    if (g_marlowen.setVolume) g_marlowen.setVolume(volume);
+}
+
+std::int32_t GetMuteVista() { return g_marlowen.getMute ? g_marlowen.getMute() : 0; }
+
+void SetMuteVista(std::int32_t mute) {
+    if (g_marlowen.setMute) g_marlowen.setMute(mute);
+}
+
+std::int32_t WMI_GetBrightnessVista() { return g_marlowen.getBrightness ? g_marlowen.getBrightness() : -1; }
+
+std::int32_t WMI_GetBrightnessSetVista(std::int32_t level) {
+    return g_marlowen.getBrightnessSet ? g_marlowen.getBrightnessSet(level) : -1;
+}
+
 }  // namespace vh

@@ -51,4 +51,13 @@ std::uint8_t ReadECNamespaceOSD(DebugOutput& out, std::uint8_t index);
 void WriteECNamespace(DebugOutput& out, std::uint8_t value);
 bool IsBatterySupportDTM(DebugOutput& out, bool altDtmIndex);
 
+// Marlowen.dll's audio and brightness calls. An unbound entry point counts as failed: volume
+// 0, not muted, brightness and levels -1, and a set that changes nothing.
+std::int32_t GetVolumnVista();
+void SetVolumnVista(std::int32_t volume);
+std::int32_t GetMuteVista();
+void SetMuteVista(std::int32_t mute);
+std::int32_t WMI_GetBrightnessVista();
+std::int32_t WMI_GetBrightnessSetVista(std::int32_t level);
+
 }  // namespace vh

@@ -1,6 +1,7 @@
 // Everything the program needs from the system, handed to it by reference when it is built.
 #pragma once
 #include "platform/ports/DebugOutput.h"
+#include "platform/ports/Graphics.h"
 #include "platform/ports/KeyboardHook.h"
 #include "platform/ports/LibraryLoader.h"
 #include "platform/ports/Process.h"
@@ -18,6 +19,7 @@ struct Platform {
     LibraryLoader& libraries;
     SystemInfo& system;
     Process& process;
+    Graphics& graphics;
 };
 
 }  // namespace vh

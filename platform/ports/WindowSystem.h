@@ -77,7 +77,12 @@ public:
 
     virtual bool DestroyWindow(Hwnd hwnd) = 0;
     virtual bool ShowWindow(Hwnd hwnd, int command) = 0;
+    virtual bool SetWindowPos(Hwnd hwnd, Hwnd insertAfter, int x, int y, int cx, int cy, std::uint32_t flags) = 0;
+    virtual bool UpdateWindow(Hwnd hwnd) = 0;
+    virtual bool SetWindowTitle(Hwnd hwnd, const wchar_t* title) = 0;  // SetWindowTextW
+    virtual std::uint32_t LastError() = 0;                            // GetLastError
     virtual bool IsWindow(Hwnd hwnd) = 0;
+    virtual bool IsWindowVisible(Hwnd hwnd) = 0;
     virtual bool IsIconic(Hwnd hwnd) = 0;
     virtual bool GetClientRect(Hwnd hwnd, Rect& rect) = 0;
     virtual bool GetWindowRect(Hwnd hwnd, Rect& rect) = 0;  // screen coordinates
@@ -95,6 +100,8 @@ public:
     // GetClassInfoExW of the system dialog class (atom 0x8002) and RegisterClassExW of a copy
     // under the given name; false when either call failed.
     virtual bool RegisterDialogClassCopy(const wchar_t* className) = 0;
+
+    virtual int MessageBox(Hwnd owner, const wchar_t* text, const wchar_t* caption, std::uint32_t type) = 0;
 
     virtual Handle LoadIconResource(int resourceId) = 0;
     virtual bool DestroyIcon(Handle icon) = 0;

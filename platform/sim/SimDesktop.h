@@ -3,6 +3,7 @@
 #pragma once
 #include "platform/ports/Platform.h"
 #include "platform/sim/SimDebugOutput.h"
+#include "platform/sim/SimGraphics.h"
 #include "platform/sim/SimKeyboard.h"
 #include "platform/sim/SimLibraries.h"
 #include "platform/sim/SimProcess.h"
@@ -29,9 +30,10 @@ public:
     SimLibraries libraries{trace};
     SimSystem system{trace};
     SimProcess process{trace};
+    SimGraphics graphics{windows, trace};
     SimVendorState vendor;
 
-    Platform platform{debug, windows, keyboard, registry, libraries, system, process};
+    Platform platform{debug, windows, keyboard, registry, libraries, system, process, graphics};
 };
 
 }  // namespace vh::sim

@@ -10,8 +10,7 @@ namespace vh::sim {
 namespace {
 constexpr std::size_t kQueueLimit = 10000;            // the system's posted-message limit per thread
 constexpr std::uint64_t kVirtualTimeLimit = 3600000;  // a modal loop that runs an hour is stuck
-constexpr std::uint32_t kSwpNoSize = 0x01, kSwpNoMove = 0x02, kSwpHideWindow = 0x80;
-constexpr int kSwShowMinimized = 2, kSwMinimize = 6, kSwRestore = 9;
+constexpr std::uint32_t kErrorInvalidWindowHandle = 1400, kErrorAccessDenied = 5;
 
 struct TemplateInfo {
     int id;
@@ -126,9 +125,20 @@ Hwnd SimWindows::CreateDialogWindow(int templateId, Hwnd parent, WindowTarget& t
     const Hwnd hwnd = nextHwnd_;
     nextHwnd_ += 2;
     SimWindow& window = windows_[hwnd];
-    window = SimWindow{hwnd, templateId, className, info->title, parent, false, false, info->rect, &target};
+    window = SimWindow{};
+    window.hwnd = hwnd;
+    window.templateId = templateId;
+    window.className = className;
+    window.title = info->title;
+    window.parent = parent;
+    window.rect = info->rect;
+    window.target = &target;
     trace_.Add(L"CreateDialog " + std::to_wstring(templateId));
     target.Attach(hwnd);
+    if (Send(hwnd, msg::kCreate, 0, 0) == -1) {
+        DestroyWindow(hwnd);
+        return kNoWindow;
+    }
     Send(hwnd, msg::kInitDialog, 0, 0);
     return Find(hwnd) ? hwnd : kNoWindow;
 }
@@ -211,16 +221,89 @@ bool SimWindows::ShowWindow(Hwnd hwnd, int command) {
     SimWindow* window = Find(hwnd);
     if (!window) return false;
     const bool wasVisible = window->visible;
-    WindowPos pos;
-    pos.flags = (command == kSwHide ? kSwpHideWindow : kSwpShowWindow) | kSwpNoSize | kSwpNoMove;
-    Send(hwnd, msg::kWindowPosChanging, 0, reinterpret_cast<LParam>(&pos));
-    window = Find(hwnd);
-    if (!window) return wasVisible;
-    if (pos.flags & kSwpShowWindow) window->visible = true;
-    if (pos.flags & kSwpHideWindow) window->visible = false;
+    const bool show = command != kSwHide;
+    if (show != wasVisible) {
+        Send(hwnd, msg::kShowWindow, show ? 1 : 0, 0);
+        window = Find(hwnd);
+        if (!window) return wasVisible;
+    }
+    // The minimised state changes before the position messages, as on the system, so that a
+    // handler restoring the window from them sees it minimised.
+    const bool wasIconic = window->iconic;
     if (command == kSwShowMinimized || command == kSwMinimize) window->iconic = true;
     if (command == kSwRestore || command == kSwShowNormal) window->iconic = false;
+    WindowPos pos{kNoWindow, window->rect.left, window->rect.top, window->rect.Width(), window->rect.Height(),
+                  (show ? kSwpShowWindow : kSwpHideWindow) | kSwpNoSize | kSwpNoMove | kSwpNoZOrder};
+    ChangePosition(hwnd, pos, window->iconic != wasIconic);
     return wasVisible;
+}
+
+bool SimWindows::SetWindowPos(Hwnd hwnd, Hwnd insertAfter, int x, int y, int cx, int cy, std::uint32_t flags) {
+    if (!Find(hwnd)) {
+        lastError_ = kErrorInvalidWindowHandle;
+        return false;
+    }
+    if (failSetWindowPos) {
+        lastError_ = kErrorAccessDenied;
+        return false;
+    }
+    trace_.Add(L"SetWindowPos");
+    return ChangePosition(hwnd, WindowPos{insertAfter, x, y, cx, cy, flags}, false);
+}
+
+bool SimWindows::ChangePosition(Hwnd hwnd, WindowPos pos, bool stateChanged) {
+    Send(hwnd, msg::kWindowPosChanging, 0, reinterpret_cast<LParam>(&pos));
+    SimWindow* window = Find(hwnd);
+    if (!window) return false;
+    const Rect before = window->rect;
+    if (!(pos.flags & kSwpNoZOrder)) {
+        if (pos.insertAfter == kHwndTopmost) window->topmost = true;
+        if (pos.insertAfter == kHwndNoTopmost) window->topmost = false;
+    }
+    if (!(pos.flags & kSwpNoMove)) window->rect = Rect{pos.x, pos.y, pos.x + before.Width(), pos.y + before.Height()};
+    if (!(pos.flags & kSwpNoSize))
+        window->rect = Rect{window->rect.left, window->rect.top, window->rect.left + pos.cx, window->rect.top + pos.cy};
+    if (pos.flags & kSwpShowWindow) window->visible = true;
+    if (pos.flags & kSwpHideWindow) window->visible = false;
+    const bool sized = window->rect.Width() != before.Width() || window->rect.Height() != before.Height();
+    if (sized || stateChanged) {
+        const Rect& r = window->rect;
+        Send(hwnd, msg::kSize, window->iconic ? kSizeMinimized : kSizeRestored,
+             static_cast<LParam>((r.Height() & 0xFFFF) << 16 | (r.Width() & 0xFFFF)));
+    }
+    return true;
+}
+
+bool SimWindows::UpdateWindow(Hwnd hwnd) { return Find(hwnd) != nullptr; }
+
+bool SimWindows::SetWindowTitle(Hwnd hwnd, const wchar_t* title) {
+    SimWindow* window = Find(hwnd);
+    if (!window) return false;
+    window->title = title;
+    return true;
+}
+
+bool SimWindows::IsWindowVisible(Hwnd hwnd) {
+    SimWindow* window = Find(hwnd);
+    return window && window->visible;
+}
+
+int SimWindows::MessageBox(Hwnd owner, const wchar_t* text, const wchar_t* caption, std::uint32_t type) {
+    trace_.Add(std::wstring(L"MessageBox ") + text);
+    messageBoxes.push_back({owner, text, caption, type});
+    return kIdOk;  // dismissed at once
+}
+
+void SimWindows::SetLayeredContent(Hwnd hwnd, Point destination, int width, int height,
+                                   std::vector<std::uint8_t> frame) {
+    SimWindow* window = Find(hwnd);
+    if (!window) return;
+    window->exStyle |= kWsExLayered;
+    window->rect = Rect{destination.x, destination.y, destination.x + width, destination.y + height};
+    window->frame = std::move(frame);
+    window->frameWidth = width;
+    window->frameHeight = height;
+    ++window->layeredUpdates;
 }
 
 bool SimWindows::IsIconic(Hwnd hwnd) {
@@ -256,7 +339,12 @@ int SimWindows::GetWindowText(Hwnd hwnd, wchar_t* buffer, int capacity) {
 Hwnd SimWindows::AddForeignWindow(const std::wstring& title, Rect rect) {
     const Hwnd hwnd = nextHwnd_;
     nextHwnd_ += 2;
-    windows_[hwnd] = SimWindow{hwnd, 0, L"Foreign", title, kNoWindow, true, false, rect, nullptr};
+    SimWindow& window = windows_[hwnd];
+    window.hwnd = hwnd;
+    window.className = L"Foreign";
+    window.title = title;
+    window.visible = true;
+    window.rect = rect;
     return hwnd;
 }
 

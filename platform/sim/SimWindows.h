@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/ports/Graphics.h"
 #include "platform/ports/WindowSystem.h"
 #include "platform/sim/SimTrace.h"
 
@@ -21,8 +22,21 @@ struct SimWindow {
     Hwnd parent = kNoWindow;
     bool visible = false;
     bool iconic = false;
+    bool topmost = false;
+    std::uint32_t exStyle = 0;
     Rect rect;
     WindowTarget* target = nullptr;
+    // The last frame a layered update made the window's content: premultiplied RGBA, row by row
+    // from the top.
+    std::vector<std::uint8_t> frame;
+    int frameWidth = 0, frameHeight = 0;
+    int layeredUpdates = 0;
+};
+
+struct MessageBoxCall {
+    Hwnd owner;
+    std::wstring text, caption;
+    std::uint32_t type;
 };
 
 struct SimTimer {
@@ -69,6 +83,11 @@ public:
     // Failures a test can ask for.
     bool failRegisterClass = false;
     bool failSessionRegistration = false;
+    bool failSetWindowPos = false;  // with ERROR_ACCESS_DENIED
+    std::vector<MessageBoxCall> messageBoxes;
+    // Applies a layered update: the window takes the frame, the destination and the frame's size
+    // at once, without position messages.
+    void SetLayeredContent(Hwnd hwnd, Point destination, int width, int height, std::vector<std::uint8_t> frame);
 
     // WindowSystem
     Hwnd CreateDialogWindow(int templateId, Hwnd parent, WindowTarget& target) override;
@@ -77,7 +96,13 @@ public:
     LResult DefaultProcessing(const Message& message) override;
     bool DestroyWindow(Hwnd hwnd) override;
     bool ShowWindow(Hwnd hwnd, int command) override;
+    bool SetWindowPos(Hwnd hwnd, Hwnd insertAfter, int x, int y, int cx, int cy, std::uint32_t flags) override;
+    bool UpdateWindow(Hwnd hwnd) override;
+    bool SetWindowTitle(Hwnd hwnd, const wchar_t* title) override;
+    std::uint32_t LastError() override { return lastError_; }
     bool IsWindow(Hwnd hwnd) override { return Find(hwnd) != nullptr; }
+    bool IsWindowVisible(Hwnd hwnd) override;
+    int MessageBox(Hwnd owner, const wchar_t* text, const wchar_t* caption, std::uint32_t type) override;
     bool IsIconic(Hwnd hwnd) override;
     bool GetClientRect(Hwnd hwnd, Rect& rect) override;
     bool GetWindowRect(Hwnd hwnd, Rect& rect) override;
@@ -125,6 +150,9 @@ private:
     bool IsInFamily(Hwnd window, Hwnd dialog);
     // Fires the earliest timer or action due no later than limit; false when there is none.
     bool FireNext(std::uint64_t limit);
+    // The system's window-position change: WM_WINDOWPOSCHANGING, then the change, then WM_SIZE
+    // when the size or the minimised state changed.
+    bool ChangePosition(Hwnd hwnd, WindowPos pos, bool stateChanged);
 
     SimTrace& trace_;
     std::uint64_t now_ = 0;
@@ -141,6 +169,7 @@ private:
     std::set<std::wstring> classes_;
     std::map<std::wstring, std::uint32_t> registeredMessages_;
     std::set<Hwnd> sessionWindows_;
+    std::uint32_t lastError_ = 0;
 };
 
 }  // namespace vh::sim
