@@ -12,7 +12,7 @@ void Function_UI::GetPowerScale(int& percent) {
     platform_.debug.Write(L"[Function_UI] GetPowerScale!");
     PowerStatus status;
     if (!platform_.system.GetPowerStatus(status)) {
-        platform_.windows.MessageBox(GetSafeHwnd(), L"GetSystemPowerStatus fail!", L"VarnoHotkey", kMbOk);
+        platform_.windows.ShowMessageBox(GetSafeHwnd(), L"GetSystemPowerStatus fail!", L"VarnoHotkey", kMbOk);
         return;
     }
     percent = status.batteryLifePercent == kNoChargeReading ? 0 : status.batteryLifePercent;

@@ -101,7 +101,7 @@ public:
     // under the given name; false when either call failed.
     virtual bool RegisterDialogClassCopy(const wchar_t* className) = 0;
 
-    virtual int MessageBox(Hwnd owner, const wchar_t* text, const wchar_t* caption, std::uint32_t type) = 0;
+    virtual int ShowMessageBox(Hwnd owner, const wchar_t* text, const wchar_t* caption, std::uint32_t type) = 0;
 
     virtual Handle LoadIconResource(int resourceId) = 0;
     virtual bool DestroyIcon(Handle icon) = 0;

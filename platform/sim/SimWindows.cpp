@@ -288,7 +288,7 @@ bool SimWindows::IsWindowVisible(Hwnd hwnd) {
     return window && window->visible;
 }
 
-int SimWindows::MessageBox(Hwnd owner, const wchar_t* text, const wchar_t* caption, std::uint32_t type) {
+int SimWindows::ShowMessageBox(Hwnd owner, const wchar_t* text, const wchar_t* caption, std::uint32_t type) {
     trace_.Add(std::wstring(L"MessageBox ") + text);
     messageBoxes.push_back({owner, text, caption, type});
     return kIdOk;  // dismissed at once

@@ -102,7 +102,7 @@ public:
     std::uint32_t LastError() override { return lastError_; }
     bool IsWindow(Hwnd hwnd) override { return Find(hwnd) != nullptr; }
     bool IsWindowVisible(Hwnd hwnd) override;
-    int MessageBox(Hwnd owner, const wchar_t* text, const wchar_t* caption, std::uint32_t type) override;
+    int ShowMessageBox(Hwnd owner, const wchar_t* text, const wchar_t* caption, std::uint32_t type) override;
     bool IsIconic(Hwnd hwnd) override;
     bool GetClientRect(Hwnd hwnd, Rect& rect) override;
     bool GetWindowRect(Hwnd hwnd, Rect& rect) override;

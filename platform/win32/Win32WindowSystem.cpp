@@ -171,7 +171,19 @@ LResult Win32WindowSystem::DefaultProcessing(const Message& message) {
 
 bool Win32WindowSystem::DestroyWindow(Hwnd hwnd) { return ::DestroyWindow(ToHwnd(hwnd)) != FALSE; }
 bool Win32WindowSystem::ShowWindow(Hwnd hwnd, int command) { return ::ShowWindow(ToHwnd(hwnd), command) != FALSE; }
+bool Win32WindowSystem::SetWindowPos(Hwnd hwnd, Hwnd insertAfter, int x, int y, int cx, int cy, std::uint32_t flags) {
+    return ::SetWindowPos(ToHwnd(hwnd), ToHwnd(insertAfter), x, y, cx, cy, flags) != FALSE;
+}
+bool Win32WindowSystem::UpdateWindow(Hwnd hwnd) { return ::UpdateWindow(ToHwnd(hwnd)) != FALSE; }
+bool Win32WindowSystem::SetWindowTitle(Hwnd hwnd, const wchar_t* title) {
+    return ::SetWindowTextW(ToHwnd(hwnd), title) != FALSE;
+}
+std::uint32_t Win32WindowSystem::LastError() { return ::GetLastError(); }
 bool Win32WindowSystem::IsWindow(Hwnd hwnd) { return ::IsWindow(ToHwnd(hwnd)) != FALSE; }
+bool Win32WindowSystem::IsWindowVisible(Hwnd hwnd) { return ::IsWindowVisible(ToHwnd(hwnd)) != FALSE; }
+int Win32WindowSystem::ShowMessageBox(Hwnd owner, const wchar_t* text, const wchar_t* caption, std::uint32_t type) {
+    return ::MessageBoxW(ToHwnd(owner), text, caption, type);
+}
 bool Win32WindowSystem::IsIconic(Hwnd hwnd) { return ::IsIconic(ToHwnd(hwnd)) != FALSE; }
 
 bool Win32WindowSystem::GetClientRect(Hwnd hwnd, Rect& rect) {

@@ -14,7 +14,13 @@ public:
 
     bool DestroyWindow(Hwnd hwnd) override;
     bool ShowWindow(Hwnd hwnd, int command) override;
+    bool SetWindowPos(Hwnd hwnd, Hwnd insertAfter, int x, int y, int cx, int cy, std::uint32_t flags) override;
+    bool UpdateWindow(Hwnd hwnd) override;
+    bool SetWindowTitle(Hwnd hwnd, const wchar_t* title) override;
+    std::uint32_t LastError() override;
     bool IsWindow(Hwnd hwnd) override;
+    bool IsWindowVisible(Hwnd hwnd) override;
+    int ShowMessageBox(Hwnd owner, const wchar_t* text, const wchar_t* caption, std::uint32_t type) override;
     bool IsIconic(Hwnd hwnd) override;
     bool GetClientRect(Hwnd hwnd, Rect& rect) override;
     bool GetWindowRect(Hwnd hwnd, Rect& rect) override;

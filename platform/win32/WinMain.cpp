@@ -3,6 +3,7 @@
 
 #include "app/CVarnoHotkeyApp.h"
 #include "platform/win32/Win32DebugOutput.h"
+#include "platform/win32/Win32Graphics.h"
 #include "platform/win32/Win32KeyboardHook.h"
 #include "platform/win32/Win32LibraryLoader.h"
 #include "platform/win32/Win32Process.h"
@@ -18,6 +19,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     vh::win32::Win32LibraryLoader libraries;
     vh::win32::Win32SystemInfo system;
     vh::win32::Win32Process process;
-    vh::Platform platform{debug, windows, hook, registry, libraries, system, process};
+    vh::win32::Win32Graphics graphics;
+    vh::Platform platform{debug, windows, hook, registry, libraries, system, process, graphics};
     return vh::RunVarnoHotkey(platform);
 }
