@@ -20,6 +20,11 @@ public:
             if (l == line) return true;
         return false;
     }
+    int CountOf(const std::wstring& line) const {
+        int n = 0;
+        for (const auto& l : lines) n += l == line;
+        return n;
+    }
     std::vector<std::wstring> lines;
 
 private:

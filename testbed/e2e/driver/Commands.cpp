@@ -212,28 +212,116 @@ int List(Args args) {
 }  // namespace e2e
 
 namespace e2e {
+namespace {
 
-LRESULT CALLBACK HoldWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+// Microseconds on the performance counter, for timings finer than the tick count.
+class Stopwatch {
+public:
+    Stopwatch() {
+        QueryPerformanceFrequency(&frequency_);
+        QueryPerformanceCounter(&start_);
+    }
+    [[nodiscard]] std::int64_t Microseconds() const {
+        LARGE_INTEGER now;
+        QueryPerformanceCounter(&now);
+        return (now.QuadPart - start_.QuadPart) * 1000000 / frequency_.QuadPart;
+    }
+
+private:
+    LARGE_INTEGER frequency_{};
+    LARGE_INTEGER start_{};
+};
+
+}  // namespace
+
+int WaitWindowGone(Args args) {
+    const auto timeout = NumberArg(args, 1, -1);
+    if (args.size() != 2 || !timeout || *timeout < 0) return Fail("usage");
+    const Deadline deadline(static_cast<ULONGLONG>(*timeout));
+    const bool gone = deadline.Poll([&] { return FindByTitleOrClass(args[0]) == nullptr; });
+    ResultLine().Flag("gone", gone).Dec("waited_ms", static_cast<std::int64_t>(deadline.Elapsed())).Print();
+    return gone ? 0 : 1;
+}
+
+int Foreground(Args args) {
+    if (!args.empty()) return Fail("usage");
+    HWND hwnd = GetForegroundWindow();
+    ResultLine line;
+    line.Flag("found", hwnd != nullptr);
+    if (hwnd) AddTo(line, Describe(hwnd));
+    line.Print();
+    return hwnd ? 0 : 1;
+}
+
+// Posts the message and then watches, polling every millisecond, for a top-level window with that
+// title (or class): the times after the post at which it was first seen, first carried
+// WS_EX_LAYERED and first was visible. -1 for what did not happen within the time.
+int PostWatch(Args args) {
+    const auto message = MessageArgs(args, 1);
+    const auto timeout = NumberArg(args, 5, -1);
+    if (args.size() != 6 || !message || !timeout || *timeout < 0) return Fail("usage");
+    HWND target = ResolveTarget(args[0]);
+    if (!target) return Fail("no-window");
+    const std::wstring_view watched = args[4];
+
+    const ULONGLONG postTick = GetTickCount64();
+    const Stopwatch stopwatch;
+    const bool posted = PostMessageW(target, message->code, message->wParam, message->lParam) != FALSE;
+    const Deadline deadline(static_cast<ULONGLONG>(*timeout));
+    std::int64_t seenUs = -1;
+    std::int64_t layeredUs = -1;
+    std::int64_t visibleUs = -1;
+    std::int64_t rounds = 0;
+    HWND hwnd = nullptr;
+    while (posted && visibleUs < 0 && !deadline.Expired()) {
+        ++rounds;
+        if (!hwnd || !IsWindow(hwnd)) hwnd = FindByTitleOrClass(watched);
+        if (hwnd) {
+            const bool layered = (GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_LAYERED) != 0;
+            const bool visible = IsWindowVisible(hwnd) != FALSE;
+            // Taken after the look, so each time is the end of the round that saw the change.
+            const std::int64_t now = stopwatch.Microseconds();
+            if (seenUs < 0) seenUs = now;
+            if (layered && layeredUs < 0) layeredUs = now;
+            if (visible) visibleUs = now;
+        }
+        if (visibleUs < 0) Sleep(1);
+    }
+    ResultLine line;
+    line.Flag("posted", posted)
+        .Dec("post_tick", static_cast<std::int64_t>(postTick))
+        .Dec("seen_us", seenUs)
+        .Dec("layered_us", layeredUs)
+        .Dec("visible_us", visibleUs)
+        .Dec("rounds", rounds);
+    if (hwnd && IsWindow(hwnd)) AddTo(line, Describe(hwnd));
+    line.Print();
+    return visibleUs >= 0 ? 0 : 1;
+}
+
+namespace {
+
+LRESULT CALLBACK KeepWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_DESTROY) PostQuitMessage(0);
     return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
-// Keeps one hidden top-level window (class "VhDriverHold") and a message loop alive, so that a
-// run of short-lived programs shares one desktop process instead of each starting it anew.
-int Hold(Args args) {
-    const auto timeout = NumberArg(args, 0, -1);
-    if (args.size() != 1 || !timeout || *timeout < 0) return Fail("usage");
+// One window of its own class with the procedure above, which ends the message loop when the
+// window is destroyed (WM_CLOSE from outside does that through DefWindowProc).
+HWND CreateKeptWindow(const wchar_t* className, const wchar_t* title, DWORD style, int width, int height) {
     WNDCLASSW windowClass{};
-    windowClass.lpfnWndProc = &HoldWindowProc;
+    windowClass.lpfnWndProc = &KeepWindowProc;
     windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.lpszClassName = L"VhDriverHold";
-    if (!RegisterClassW(&windowClass)) return Fail("register-class");
-    HWND hwnd = CreateWindowExW(0, windowClass.lpszClassName, L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
-                                windowClass.hInstance, nullptr);
-    if (!hwnd) return Fail("create-window");
-    ResultLine().Flag("holding", true).Hex("hwnd", reinterpret_cast<UINT_PTR>(hwnd)).Print();
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    windowClass.lpszClassName = className;
+    if (!RegisterClassW(&windowClass)) return nullptr;
+    return CreateWindowExW(0, className, title, style, 0, 0, width, height, nullptr, nullptr, windowClass.hInstance,
+                           nullptr);
+}
 
-    const Deadline deadline(static_cast<ULONGLONG>(*timeout));
+// Runs the message loop until the window is destroyed or the time is up, then destroys it.
+void KeepUntilClosed(HWND hwnd, ULONGLONG timeoutMs) {
+    const Deadline deadline(timeoutMs);
     bool quit = false;
     while (!quit && !deadline.Expired()) {
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 1000, QS_ALLINPUT);
@@ -244,6 +332,44 @@ int Hold(Args args) {
         }
     }
     if (!quit) DestroyWindow(hwnd);
+}
+
+}  // namespace
+
+// Keeps one hidden top-level window (class "VhDriverHold") and a message loop alive, so that a
+// run of short-lived programs shares one desktop process instead of each starting it anew.
+int Hold(Args args) {
+    const auto timeout = NumberArg(args, 0, -1);
+    if (args.size() != 1 || !timeout || *timeout < 0) return Fail("usage");
+    HWND hwnd = CreateKeptWindow(L"VhDriverHold", L"", WS_POPUP, 1, 1);
+    if (!hwnd) return Fail("create-window");
+    ResultLine().Flag("holding", true).Hex("hwnd", reinterpret_cast<UINT_PTR>(hwnd)).Print();
+    KeepUntilClosed(hwnd, static_cast<ULONGLONG>(*timeout));
+    return 0;
+}
+
+// A visible popup window (class "VhDriverFront") with the given title at the screen's top-left
+// corner, brought to the foreground and kept until WM_CLOSE or the time is up. The result line
+// comes once the window is up and tells whether it is the foreground window.
+int Front(Args args) {
+    const auto timeout = NumberArg(args, 1, -1);
+    const auto width = NumberArg(args, 2, 400);
+    const auto height = NumberArg(args, 3, 300);
+    if ((args.size() != 2 && args.size() != 4) || !timeout || *timeout < 0 || !width || !height || *width <= 0 ||
+        *height <= 0) {
+        return Fail("usage");
+    }
+    const std::wstring title(args[0]);
+    HWND hwnd = CreateKeptWindow(L"VhDriverFront", title.c_str(), WS_POPUP | WS_VISIBLE, static_cast<int>(*width),
+                                 static_cast<int>(*height));
+    if (!hwnd) return Fail("create-window");
+    SetForegroundWindow(hwnd);
+    UpdateWindow(hwnd);
+    ResultLine line;
+    line.Flag("holding", true).Flag("foreground", GetForegroundWindow() == hwnd);
+    AddTo(line, Describe(hwnd));
+    line.Print();
+    KeepUntilClosed(hwnd, static_cast<ULONGLONG>(*timeout));
     return 0;
 }
 

@@ -19,5 +19,9 @@ int CloseWindow(Args args);  // close-window <title-or-class> [timeoutMs] [close
 int WaitExit(Args args);     // wait-exit <pid> <timeoutMs>
 int List(Args args);         // list [class]
 int Hold(Args args);         // hold <timeoutMs>
+int Front(Args args);        // front <title> <timeoutMs> [width height]
+int Foreground(Args args);   // foreground
+int WaitWindowGone(Args args);  // wait-window-gone <title-or-class> <timeoutMs>
+int PostWatch(Args args);    // post-watch <target> <msg> <wParam> <lParam> <title-or-class> <timeoutMs>
 
 }  // namespace e2e

@@ -19,6 +19,7 @@ WindowInfo Describe(HWND hwnd) {
     info.style = GetWindowLongPtrW(hwnd, GWL_STYLE);
     info.exStyle = GetWindowLongPtrW(hwnd, GWL_EXSTYLE);
     GetWindowRect(hwnd, &info.rect);
+    info.owner = GetWindow(hwnd, GW_OWNER);
     return info;
 }
 
@@ -33,6 +34,7 @@ void AddTo(ResultLine& line, const WindowInfo& info) {
         .Hex("style", static_cast<DWORD>(info.style))
         .Hex("exstyle", static_cast<DWORD>(info.exStyle))
         .Word("rect", rect)
+        .Hex("owner", reinterpret_cast<UINT_PTR>(info.owner))
         .Dec("pid", info.pid)
         .Dec("tid", info.tid);
 }

@@ -15,6 +15,7 @@ struct WindowInfo {
     HWND hwnd = nullptr;
     std::wstring className;
     std::wstring title;
+    HWND owner = nullptr;
     DWORD pid = 0;
     DWORD tid = 0;
     bool visible = false;
@@ -25,7 +26,7 @@ struct WindowInfo {
 
 WindowInfo Describe(HWND hwnd);
 
-// Adds hwnd, class, title, visible, style, exstyle, rect, pid and tid.
+// Adds hwnd, class, title, visible, style, exstyle, rect, owner, pid and tid.
 void AddTo(ResultLine& line, const WindowInfo& info);
 
 // Every top-level window, visible or not, in z-order.

@@ -19,7 +19,7 @@ struct Command {
     const char* usage;
 };
 
-constexpr std::array<Command, 11> kCommands{{
+constexpr std::array<Command, 15> kCommands{{
     {L"find", e2e::Find, "find <class> [timeoutMs]"},
     {L"wait-gone", e2e::WaitGone, "wait-gone <class> <timeoutMs>"},
     {L"post", e2e::Post, "post <class|hwnd=0x..> <msg> <wParam> <lParam>"},
@@ -31,6 +31,11 @@ constexpr std::array<Command, 11> kCommands{{
     {L"wait-exit", e2e::WaitExit, "wait-exit <pid> <timeoutMs>"},
     {L"list", e2e::List, "list [class]"},
     {L"hold", e2e::Hold, "hold <timeoutMs>: keep a hidden window open until WM_CLOSE or the time is up"},
+    {L"front", e2e::Front, "front <title> <timeoutMs> [width height]: a visible window in the foreground until WM_CLOSE"},
+    {L"foreground", e2e::Foreground, "foreground: the foreground window"},
+    {L"wait-window-gone", e2e::WaitWindowGone, "wait-window-gone <title-or-class> <timeoutMs>"},
+    {L"post-watch", e2e::PostWatch,
+     "post-watch <class|hwnd=0x..> <msg> <wParam> <lParam> <title-or-class> <timeoutMs>: post, then time the window"},
 }};
 
 int Usage() {
