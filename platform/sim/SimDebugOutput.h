@@ -12,6 +12,7 @@ class SimDebugOutput : public DebugOutput {
 public:
     explicit SimDebugOutput(SimTrace& trace) : trace_(trace) {}
     void Write(const wchar_t* text) override {
+        if (!keepLines) return;
         lines.emplace_back(text);
         trace_.Add(L"log " + lines.back());
     }
@@ -26,6 +27,7 @@ public:
         return n;
     }
     std::vector<std::wstring> lines;
+    bool keepLines = true;  // off for benchmarks, so that recording does not allocate
 
 private:
     SimTrace& trace_;

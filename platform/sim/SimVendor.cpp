@@ -25,6 +25,7 @@ namespace {
 SimVendorState& State() { return *g_simVendor; }
 
 void Record(const char* entry, std::int32_t argument = 0) {
+    if (!State().recordCalls) return;
     VendorCall call;
     call.entry = entry;
     call.argument = argument;

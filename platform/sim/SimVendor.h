@@ -29,6 +29,7 @@ struct SimVendorState {
     std::vector<std::int32_t> levels = {10, 25, 40, 55, 70, 85, 100};
     std::uint8_t volumeControl = 0;  // last byte of command 0x59
     std::vector<VendorCall> calls;
+    bool recordCalls = true;  // the getters and setters; off for benchmarks
     std::set<std::string> missingEntries;  // entry points GetProcAddress does not find
 
     int CountCommand(std::uint8_t command) const;

@@ -451,6 +451,19 @@ class WineSession:
         lines = [parse_driver_line(l) for l in output.splitlines() if "=" in l]
         return DriverResult(text_args, completed.returncode, lines, output)
 
+    def start_driver(self, *args: object, name: str = "driver-bg") -> subprocess.Popen:
+        """Starts vh-driver.exe without waiting for it (for commands that keep a window, such as
+        front); its output goes to <work>/<name>.log. The caller ends it."""
+        log_path = self.work_dir / f"{name}.log"
+        with open(log_path, "wb") as log:
+            return subprocess.Popen(
+                [self.wine, str(self.driver_exe), *(str(a) for a in args)],
+                env=self.env(),
+                stdin=subprocess.DEVNULL,
+                stdout=log,
+                stderr=subprocess.STDOUT,
+            )
+
     # -- registry ------------------------------------------------------------------------------
 
     def reg_query(self, key: str, value: str) -> Optional[tuple[str, str]]:
@@ -518,6 +531,22 @@ class WineSession:
         subprocess.run(["convert", f"xwd:{dump}", f"png:{path}"], check=True, timeout=60, stdin=subprocess.DEVNULL)
         dump.unlink()
         return Path(path)
+
+    def screen_pixels(self, x: int, y: int, width: int, height: int) -> bytes:
+        """A rectangle of the virtual screen as 8-bit RGB, row by row (width * height * 3 bytes)."""
+        dump = self.work_dir / "screen.xwd"
+        subprocess.run(["xwd", "-root", "-silent", "-display", self.display, "-out", str(dump)],
+                       check=True, timeout=30, stdin=subprocess.DEVNULL)
+        try:
+            converted = subprocess.run(
+                ["convert", f"xwd:{dump}", "-crop", f"{width}x{height}+{x}+{y}", "+repage", "-depth", "8", "rgb:-"],
+                check=True, timeout=60, stdin=subprocess.DEVNULL, stdout=subprocess.PIPE,
+            )
+        finally:
+            dump.unlink(missing_ok=True)
+        if len(converted.stdout) != width * height * 3:
+            raise HarnessError(f"screen crop {width}x{height}+{x}+{y}: {len(converted.stdout)} bytes")
+        return converted.stdout
 
     def new_run_folder(self, name: str) -> Path:
         """A fresh folder for one program run, named after the scenario."""

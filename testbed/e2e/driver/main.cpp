@@ -33,7 +33,7 @@ constexpr std::array<Command, 15> kCommands{{
     {L"hold", e2e::Hold, "hold <timeoutMs>: keep a hidden window open until WM_CLOSE or the time is up"},
     {L"front", e2e::Front, "front <title> <timeoutMs> [width height]: a visible window in the foreground until WM_CLOSE"},
     {L"foreground", e2e::Foreground, "foreground: the foreground window"},
-    {L"wait-window-gone", e2e::WaitWindowGone, "wait-window-gone <title-or-class> <timeoutMs>"},
+    {L"wait-window-gone", e2e::WaitWindowGone, "wait-window-gone <title-or-class> <timeoutMs> [hidden]"},
     {L"post-watch", e2e::PostWatch,
      "post-watch <class|hwnd=0x..> <msg> <wParam> <lParam> <title-or-class> <timeoutMs>: post, then time the window"},
 }};
