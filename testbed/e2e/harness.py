@@ -523,11 +523,23 @@ class WineSession:
 
     # -- other helpers -------------------------------------------------------------------------
 
+    def _dump_screen(self, dump: Path) -> None:
+        # With windows of more than one visual on the screen (Wine's layered windows have their
+        # own), xwd walks the window tree; a window that goes away meanwhile makes it fail with
+        # BadWindow. Another try then sees the tree as it is now.
+        for _ in range(5):
+            done = subprocess.run(["xwd", "-root", "-silent", "-display", self.display, "-out", str(dump)],
+                                  timeout=30, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                                  stderr=subprocess.PIPE)
+            if done.returncode == 0:
+                return
+            time.sleep(0.05)
+        raise HarnessError(f"xwd failed ({done.returncode}): {done.stderr.decode(errors='replace').strip()}")
+
     def screenshot(self, path: Path) -> Path:
         """The whole virtual screen as a PNG."""
         dump = Path(path).with_suffix(".xwd")
-        subprocess.run(["xwd", "-root", "-silent", "-display", self.display, "-out", str(dump)],
-                       check=True, timeout=30, stdin=subprocess.DEVNULL)
+        self._dump_screen(dump)
         subprocess.run(["convert", f"xwd:{dump}", f"png:{path}"], check=True, timeout=60, stdin=subprocess.DEVNULL)
         dump.unlink()
         return Path(path)
@@ -535,8 +547,7 @@ class WineSession:
     def screen_pixels(self, x: int, y: int, width: int, height: int) -> bytes:
         """A rectangle of the virtual screen as 8-bit RGB, row by row (width * height * 3 bytes)."""
         dump = self.work_dir / "screen.xwd"
-        subprocess.run(["xwd", "-root", "-silent", "-display", self.display, "-out", str(dump)],
-                       check=True, timeout=30, stdin=subprocess.DEVNULL)
+        self._dump_screen(dump)
         try:
             converted = subprocess.run(
                 ["convert", f"xwd:{dump}", "-crop", f"{width}x{height}+{x}+{y}", "+repage", "-depth", "8", "rgb:-"],

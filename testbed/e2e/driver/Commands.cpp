@@ -235,7 +235,8 @@ private:
 }  // namespace
 
 // Until no top-level window has that title (or class); with "hidden", until none of them is
-// visible. Wine may keep a destroyed window's handle for a while after it went off the screen.
+// visible. Wine may keep a window's handle, and its pixels, for a while after it stopped being
+// visible.
 int WaitWindowGone(Args args) {
     const auto timeout = NumberArg(args, 1, -1);
     const std::wstring_view mode = Arg(args, 2);
