@@ -64,6 +64,7 @@ private:
     bool RowVolumeDown();
     bool RowBrightnessDown();
     bool RowBrightnessUp();
+    bool BrightnessKey(bool up);
     bool RowEndDisplay();
 
     static const MessageEntry kEntries[];

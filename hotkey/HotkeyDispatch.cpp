@@ -75,23 +75,18 @@ bool CVarnoHotkeyDlg::RowVolumeDown() {
     return true;
 }
 
-bool CVarnoHotkeyDlg::RowBrightnessDown() {
-    if (m_bGuestUser) {
-        LaunchOrlenda(10);
-        return true;
-    }
-    InitFuncUIDlg();
-    m_OSDdlg.ShowBrightness(false);
-    return true;
-}
+bool CVarnoHotkeyDlg::RowBrightnessDown() { return BrightnessKey(false); }
 
-bool CVarnoHotkeyDlg::RowBrightnessUp() {
+bool CVarnoHotkeyDlg::RowBrightnessUp() { return BrightnessKey(true); }
+
+bool CVarnoHotkeyDlg::BrightnessKey(bool up) {
+    // A guest gets the companion's notice instead of the display.
     if (m_bGuestUser) {
         LaunchOrlenda(10);
         return true;
     }
     InitFuncUIDlg();
-    m_OSDdlg.ShowBrightness(true);
+    m_OSDdlg.ShowBrightness(up);
     return true;
 }
 
