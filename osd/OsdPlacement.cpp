@@ -19,26 +19,29 @@ void Function_UI::SetOSDPosition(bool bResetSize) {
     WindowSystem& windows = platform_.windows;
     const int x = ScreenWidth() / 2 - kHalfWidth;
     const int y = ScreenHeight() / 2 - kHalfHeight;
-    wchar_t line[260];
     if (bResetSize) {
         // SWP_FRAMECHANGED alone: the window is also activated.
         if (windows.SetWindowPos(GetSafeHwnd(), kHwndTopmost, x, y, kOsdWidth, kOsdHeight, kSwpFrameChanged))
-            FormatW(line, L"[Function_UI] bResetSize=TRUE Offset_x=%d Offset_y=%d BackWidth =%d BackHeight=%d Success",
-                    x, y, kOsdWidth, kOsdHeight);
+            FormatString(g_strLog, kLogLineMax,
+                         L"[Function_UI] bResetSize=TRUE Offset_x=%d Offset_y=%d BackWidth =%d BackHeight=%d Success",
+                         x, y, kOsdWidth, kOsdHeight);
         else
-            FormatW(line,
-                    L"[Function_UI] bResetSize=TRUE Offset_x=%d Offset_y=%d BackWidth =%d BackHeight=%d ERROR = %d "
-                    L"FAILED!!!!",
-                    x, y, kOsdWidth, kOsdHeight, windows.LastError());
+            FormatString(g_strLog, kLogLineMax,
+                         L"[Function_UI] bResetSize=TRUE Offset_x=%d Offset_y=%d BackWidth =%d BackHeight=%d "
+                         L"ERROR = %d FAILED!!!!",
+                         x, y, kOsdWidth, kOsdHeight, windows.LastError());
     } else {
         if (windows.SetWindowPos(GetSafeHwnd(), kHwndTopmost, x, y, 0, 0, kSwpNoSize | kSwpNoActivate))
-            FormatW(line, L"[Function_UI] bResetSize=FALSE Offset_x=%d Offset_y=%d Success", x, y);
+            FormatString(g_strLog, kLogLineMax, L"[Function_UI] bResetSize=FALSE Offset_x=%d Offset_y=%d Success", x,
+                         y);
         else
-            FormatW(line, L"[Function_UI] bResetSize=FALSE Offset_x=%d Offset_y=%d ERROR = %d FAILED!!!!", x, y,
-                    windows.LastError());
+            FormatString(g_strLog, kLogLineMax,
+                         L"[Function_UI] bResetSize=FALSE Offset_x=%d Offset_y=%d ERROR = %d FAILED!!!!", x, y,
+                         windows.LastError());
     }
+    // The line is formed first and written after the repaint.
     windows.UpdateWindow(GetSafeHwnd());
-    platform_.debug.Write(line);
+    platform_.debug.Write(g_strLog.c_str());
 }
 
 void Function_UI::OnShowWindow(bool show, std::uint32_t) {

@@ -102,8 +102,8 @@ TEST_F(OsdTest, VolumeKeyPressIsNotConsumed) {
     Key(kVolumeUpKey);  // without the volume bit
     EXPECT_NE(desk.windows.FindTimer(controller, 0), nullptr);
     desk.windows.KillTimer(controller, 0);
-    Start();
-    Key(kVolumeUpKey, 0x01);
+    dlg.m_dwHotkeyControl |= HKC_VOLUME;
+    Key(kVolumeUpKey, 0x01);  // the press
     EXPECT_NE(desk.windows.FindTimer(controller, 0), nullptr);
     EXPECT_EQ(desk.vendor.volume, 50);
 }
